@@ -1,0 +1,280 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/Enumerations.h"
+#include "host/Color.h"
+#include "host/Control.h"
+#include "host/ControlSite.h"
+#include "host/Date.h"
+#include "host/FontObject.h"
+
+namespace VemoCalendar {
+
+// A month calendar: six weeks of day cells under weekday titles, a month/year title, scroll
+// arrows, an optional drop-down month list and year box and an optional title bar.
+//
+// The calendar has no displayed month of its own: everything shows the month of calValue, and
+// every navigation changes calValue and calls Refresh. Setters validate (error 380, nothing
+// changed), store, notify the host under the property's name, then apply.
+class QvCalendar : public Control {
+public:
+    explicit QvCalendar(ControlSite& site);
+    QvCalendar(const QvCalendar&) = delete;
+    QvCalendar& operator=(const QvCalendar&) = delete;
+    ~QvCalendar() override;
+
+    std::string_view TypeName() const override { return "QvCalendar"; }
+
+    // ---- Date model ----
+    // The selected date. Set: not a valid date (NaN, infinite, outside 1 January 100 ..
+    // 31 December 9999) raises 380; otherwise stored as given (no year-limit check), then Refresh.
+    Date calValue() const { return calValue_; }
+    void calValue(Date value);
+    // Lowest year the user can navigate to; 380 below 1600 or above calMaxYear. Moves calValue
+    // up into the new limit (with Refresh) when it lay below.
+    int32_t calMinYear() const { return calMinYear_; }
+    void calMinYear(int32_t value);
+    // Highest year the user can navigate to; 380 below calMinYear or above 9999.
+    int32_t calMaxYear() const { return calMaxYear_; }
+    void calMaxYear(int32_t value);
+    // Weekday of the first grid column; 380 outside 1..7. Rebuilds the titles, then Refresh.
+    enumCALFirstDayofWeek calFirstDayofWeek() const { return calFirstDayofWeek_; }
+    void calFirstDayofWeek(enumCALFirstDayofWeek value);
+    bool calMouseSensitiveDate() const { return calMouseSensitiveDate_; }
+    void calMouseSensitiveDate(bool value);
+    bool Enabled() const { return enabled_; }
+    void Enabled(bool value);
+    bool calLeapYear() const;
+    // Year x 1000 + day of the year of calValue (1 March 1997 gives 1997060).
+    int32_t calJulianDateValue() const;
+    // Refills the grid for calValue's month, then raises ValueChanged, MonthChanged, YearChanged
+    // (in that order, each at most once) for what differs from the value of the last Refresh.
+    void Refresh();
+
+    // ---- Layout ----
+    // The control's outer size in twips, as the host reports it; writing resizes the control.
+    int32_t calWidth() const;
+    void calWidth(int32_t twips);
+    int32_t calHeight() const;
+    void calHeight(int32_t twips);
+    bool calShowTitleBar() const { return calShowTitleBar_; }
+    void calShowTitleBar(bool value);
+    bool calShowDropdownMonth() const { return calShowDropdownMonth_; }
+    void calShowDropdownMonth(bool value);
+    // 380 outside 0..3.
+    enumCALScrollArrowsPos calScrollArrowsPos() const { return calScrollArrowsPos_; }
+    void calScrollArrowsPos(enumCALScrollArrowsPos value);
+
+    // ---- Appearance ----
+    // 380 outside 0..2.
+    enumCALAppearance calAppearance() const { return calAppearance_; }
+    void calAppearance(enumCALAppearance value);
+    // 380 outside 0..8.
+    enumCALAlignment calAlignmentNum() const { return calAlignmentNum_; }
+    void calAlignmentNum(enumCALAlignment value);
+    enumCALAlignment calAlignmentDayTitle() const { return calAlignmentDayTitle_; }
+    void calAlignmentDayTitle(enumCALAlignment value);
+    // Fonts are held by reference: the caller's object itself is stored and returned.
+    FontRef calFont() const { return calFont_; }
+    void calFont(FontRef font);
+    FontRef calMonthYearTitleFont() const { return calMonthYearTitleFont_; }
+    void calMonthYearTitleFont(FontRef font);
+    FontRef calScrollArrowsFont() const { return calScrollArrowsFont_; }
+    void calScrollArrowsFont(FontRef font);
+    bool calOutline() const { return calOutline_; }
+    void calOutline(bool value);
+    const std::string& calCaption() const { return calCaption_; }
+    void calCaption(const std::string& value);
+    // 380 outside 0..1.
+    enumCALMonthTitle calMonthTitle() const { return calMonthTitle_; }
+    void calMonthTitle(enumCALMonthTitle value);
+    // 380 outside 0..2.
+    enumCALDayTitle calDayTitle() const { return calDayTitle_; }
+    void calDayTitle(enumCALDayTitle value);
+
+    // Colour setters clamp: negative values (so system colours, whose top bit is set) store 0,
+    // values above 0xFFFFFF store 0xFFFFFF.
+    Color calSelectedDayBackColor() const { return calSelectedDayBackColor_; }
+    void calSelectedDayBackColor(int32_t value);
+    Color calSelectedDayForeColor() const { return calSelectedDayForeColor_; }
+    void calSelectedDayForeColor(int32_t value);
+    Color calCurrentDateBackColor() const { return calCurrentDateBackColor_; }
+    void calCurrentDateBackColor(int32_t value);
+    Color calCurrentDateForeColor() const { return calCurrentDateForeColor_; }
+    void calCurrentDateForeColor(int32_t value);
+    Color calCurrentMonthBackColor() const { return calCurrentMonthBackColor_; }
+    void calCurrentMonthBackColor(int32_t value);
+    Color calCurrentMonthForeColor() const { return calCurrentMonthForeColor_; }
+    void calCurrentMonthForeColor(int32_t value);
+    Color calCurrentMonthWeekendsBackColor() const { return calCurrentMonthWeekendsBackColor_; }
+    void calCurrentMonthWeekendsBackColor(int32_t value);
+    Color calCurrentMonthWeekendsForeColor() const { return calCurrentMonthWeekendsForeColor_; }
+    void calCurrentMonthWeekendsForeColor(int32_t value);
+    Color calPreviousMonthBackColor() const { return calPreviousMonthBackColor_; }
+    void calPreviousMonthBackColor(int32_t value);
+    Color calPreviousMonthForeColor() const { return calPreviousMonthForeColor_; }
+    void calPreviousMonthForeColor(int32_t value);
+    Color calNextMonthBackColor() const { return calNextMonthBackColor_; }
+    void calNextMonthBackColor(int32_t value);
+    Color calNextMonthForeColor() const { return calNextMonthForeColor_; }
+    void calNextMonthForeColor(int32_t value);
+
+    // "2.1.0" from the host's library identity.
+    std::string calVersion();
+    int32_t hwnd() const;
+    int32_t hDC() const;
+
+    // ---- By name, for property pages and the drop-down button (438 for unknown names) ----
+    Variant GetProperty(std::string_view name) const override;
+    void SetProperty(std::string_view name, const Variant& value) override;
+
+    // ---- Host notifications ----
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(PropertyBag& bag) override;
+    void UserControl_WriteProperties(PropertyBag& bag) override;
+    void UserControl_Resize() override;
+    void UserControl_EnterFocus() override;
+    void UserControl_ExitFocus() override;
+    void UserControl_LostFocus() override;
+    void UserControl_Click() override;
+    void UserControl_DblClick() override;
+    void UserControl_MouseDown(MouseArgs& args) override;
+    void UserControl_MouseMove(MouseArgs& args) override;
+    void UserControl_MouseUp(MouseArgs& args) override;
+    void UserControl_KeyDown(KeyArgs& args) override;
+    void UserControl_KeyPress(int16_t& keyAscii) override;
+    void UserControl_KeyUp(KeyArgs& args) override;
+
+private:
+    enum class Limit { Minimum, Maximum };
+
+    // ---- Construction (Widgets.cpp) ----
+    void CreateWidgets();
+    Panel& pnlCalNum(int k) { return *pnlCalNum_[static_cast<size_t>(k - 1)]; }  // k = 1..42
+    Panel& pnlCalDay(int i) { return *pnlCalDay_[static_cast<size_t>(i - 1)]; }  // i = 1..7
+    CommandButton& cmdButton(int i) { return *cmdButton_[static_cast<size_t>(i)]; }  // i = 0..3
+
+    // ---- Events to the host (Events.cpp) ----
+    void RaiseEvent(std::string_view name);
+    void RaiseMouseEvent(std::string_view name, MouseArgs& args);
+    void RaiseKeyEvent(std::string_view name, KeyArgs& args);
+    void RaiseKeyPress(int16_t& keyAscii);
+
+    // ---- Date model (DateModel.cpp) ----
+    void ShowLimitMessage(Limit which);
+    // calValue := value (already known valid) and Refresh, the path of every navigation step.
+    void NavigateTo(Date value);
+
+    // ---- Month grid (MonthGrid.cpp) ----
+    void FillMonthGrid(Date date);
+    void ShowMonthYear();
+    void FillWeekdayTitles();
+    // Paints cell k as a day of the shown month: plain, then weekend, then today.
+    void PaintShownMonthDay(int k, int day);
+    void PaintSelected(int k);
+    void PaintClassColors(Panel& cell, std::string_view tag);
+    int NormalBevel() const { return static_cast<int>(calAppearance_); }
+
+    // ---- Layout (Layout.cpp) ----
+    void Picture1_Resize();
+
+    // ---- Appearance (Appearance.cpp) ----
+    void ApplyFixedSettings();
+    void ApplyAppearance();
+    void ApplyAlignmentNum();
+    void ApplyAlignmentDayTitle();
+    void ApplyFont();
+    void ApplyMonthYearTitleFont();
+    void ApplyScrollArrowsFont();
+    void ApplyColors();
+    void ApplyOutline();
+    void ApplyCaption();
+    void BuildMonthTitles();
+    void BuildDayTitles();
+    void RefreshAll();
+
+    // ---- Interaction (Interaction.cpp) ----
+    void ConnectHandlers();
+    void pnlCalNum_Click(int k);
+    void pnlCalNum_DblClick(int k);
+    void pnlCalNum_MouseMove(int k, MouseArgs& args);
+    void pnlCalDay_MouseDown(MouseArgs& args);
+    void cmdButton_Click(int i);
+    void cmdButton_KeyPress(int i, int16_t& keyAscii);
+    void cbxMonth_Click();
+    void txtYear_GotFocus();
+    void txtYear_KeyPress(int16_t& keyAscii);
+    void txtYear_LostFocus();
+    void pnlText_MouseDown(MouseArgs& args);
+    void ClearHover(int k);
+    void ApplyEnabledState();
+    void ShowFocusTitleBar();
+    void ShowNoFocusTitleBar();
+    void CheckGreeting(int16_t keyAscii);
+    void ShowAboutBox();
+
+    ControlSite& site_;
+
+    // Widgets, made by the host and alive as long as the control.
+    PictureSurface* Picture1_ = nullptr;
+    Panel* pnlTitleBar0_ = nullptr;
+    Panel* pnlTitleBar1_ = nullptr;
+    Panel* pnlText_ = nullptr;
+    Panel* pnlMonthYear_ = nullptr;
+    DropDownList* cbxMonth_ = nullptr;
+    TextBox* txtYear_ = nullptr;
+    std::array<CommandButton*, 4> cmdButton_{};
+    std::array<Panel*, 7> pnlCalDay_{};
+    std::array<Panel*, 42> pnlCalNum_{};
+
+    // Date model.
+    Date calValue_;
+    Date notifiedValue_;  // the value as of the end of the last Refresh
+    int32_t calMinYear_ = 1600;
+    int32_t calMaxYear_ = 9999;
+    enumCALFirstDayofWeek calFirstDayofWeek_ = VemocalSunday;
+    bool calMouseSensitiveDate_ = false;
+    bool enabled_ = true;
+    int32_t selectedCell_ = 0;
+    int32_t hoverCell_ = 0;
+    std::string typedLetters_;
+
+    // Layout.
+    bool calShowTitleBar_ = true;
+    bool calShowDropdownMonth_ = false;
+    enumCALScrollArrowsPos calScrollArrowsPos_ = VemocalBottom;
+
+    // Appearance.
+    enumCALAppearance calAppearance_ = VemocalRaised;
+    enumCALAlignment calAlignmentNum_ = VemocalCenterMiddle;
+    enumCALAlignment calAlignmentDayTitle_ = VemocalCenterMiddle;
+    FontRef calFont_;
+    FontRef calMonthYearTitleFont_;
+    FontRef calScrollArrowsFont_;
+    bool calOutline_ = false;
+    std::string calCaption_ = "Calendar";
+    enumCALMonthTitle calMonthTitle_ = VemocalMonthLong;
+    enumCALDayTitle calDayTitle_ = VemocalDayShort;
+    Color calSelectedDayBackColor_ = 0x800000;
+    Color calSelectedDayForeColor_ = 0xFFFFFF;
+    Color calCurrentDateBackColor_ = 0xC0C0C0;
+    Color calCurrentDateForeColor_ = 0;
+    Color calCurrentMonthBackColor_ = 0xC0C0C0;
+    Color calCurrentMonthForeColor_ = 0;
+    Color calCurrentMonthWeekendsBackColor_ = 0xC0C0C0;
+    Color calCurrentMonthWeekendsForeColor_ = 0x80;
+    Color calPreviousMonthBackColor_ = 0xC0C0C0;
+    Color calPreviousMonthForeColor_ = 0x808080;
+    Color calNextMonthBackColor_ = 0xC0C0C0;
+    Color calNextMonthForeColor_ = 0x808080;
+    int32_t selectedBevel_ = 1;
+    int32_t hoverBevel_ = 0;
+    std::array<std::string, 12> monthNames_;  // month m at [m - 1]
+    std::array<std::string, 7> dayNames_;     // weekday w (Sunday = 1) at [w - 1]
+    std::string versionText_;
+};
+
+}  // namespace VemoCalendar

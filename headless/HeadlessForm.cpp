@@ -1,0 +1,187 @@
+#include "headless/HeadlessForm.h"
+
+#include <cctype>
+#include <cmath>
+#include <stdexcept>
+
+namespace VemoCalendar {
+
+HeadlessForm::HeadlessForm(HeadlessHost& host, double widthTwips, double heightTwips)
+    : host_(host), width_(widthTwips), height_(heightTwips), hwnd_(host.NewHandle()) {}
+
+HeadlessForm::~HeadlessForm() {
+    focusedSite_ = nullptr;
+    focusedWidget_ = nullptr;
+    sites_.clear();
+}
+
+HeadlessControlSite& HeadlessForm::AddSite(const std::string& name, double left, double top, double width,
+                                           double height) {
+    sites_.push_back(std::make_unique<HeadlessControlSite>(*this, name, left, top, width, height));
+    return *sites_.back();
+}
+
+HeadlessControlSite& HeadlessForm::Site(const std::string& name) {
+    for (auto& s : sites_)
+        if (s->Name() == name) return *s;
+    throw std::logic_error("no control " + name);
+}
+
+HeadlessControlSite* HeadlessForm::SiteOf(const Widget& widget) {
+    for (auto& s : sites_)
+        if (s->Factory().Owns(&widget)) return s.get();
+    return nullptr;
+}
+
+ScreenPoint HeadlessForm::ScreenOriginOf(intptr_t window) {
+    const ScreenPoint form = ClientOrigin();
+    if (window == hwnd_) return form;
+    const double tx = host_.TwipsPerPixelX(), ty = host_.TwipsPerPixelY();
+    for (auto& s : sites_) {
+        const ScreenPoint control{form.x + static_cast<int32_t>(std::nearbyint(s->Left() / tx)),
+                                  form.y + static_cast<int32_t>(std::nearbyint(s->Top() / ty))};
+        if (window == s->hwnd()) return control;
+        for (Widget* w : s->Factory().All()) {
+            auto* button = dynamic_cast<CommandButton*>(w);
+            if (!button || button->WindowHandle() != window) continue;
+            // Walk up to the control, adding each offset in its parent's units.
+            ScreenPoint p = control;
+            for (Widget* at = w; at; at = HeadlessWidgetFactory::State(*at).Parent()) {
+                Widget* parent = HeadlessWidgetFactory::State(*at).Parent();
+                const bool pixels = parent && dynamic_cast<PictureSurface*>(parent);
+                p.x += pixels ? at->Left() : static_cast<int32_t>(std::nearbyint(at->Left() / tx));
+                p.y += pixels ? at->Top() : static_cast<int32_t>(std::nearbyint(at->Top() / ty));
+            }
+            return p;
+        }
+    }
+    return {0, 0};
+}
+
+void HeadlessForm::MoveFocus(HeadlessControlSite* site, Widget* widget) {
+    if (site == focusedSite_ && widget == focusedWidget_) return;
+    HeadlessControlSite* oldSite = focusedSite_;
+    Widget* oldWidget = focusedWidget_;
+    focusedSite_ = site;
+    focusedWidget_ = widget;
+    if (oldWidget) {
+        if (oldWidget->Events().LostFocus) oldWidget->Events().LostFocus();
+    } else if (oldSite) {
+        oldSite->GetControl().UserControl_LostFocus();
+    }
+    if (oldSite != site) {
+        if (oldSite) oldSite->GetControl().UserControl_ExitFocus();
+        if (site) site->GetControl().UserControl_EnterFocus();
+    }
+    // A handler above may have moved the focus on; only the widget still focused hears of it.
+    if (focusedSite_ != site || focusedWidget_ != widget) return;
+    if (widget) {
+        if (widget->Events().GotFocus) widget->Events().GotFocus();
+    } else if (site) {
+        site->GetControl().UserControl_GotFocus();
+    }
+}
+
+void HeadlessForm::FocusWidget(Widget& widget) {
+    HeadlessControlSite* site = SiteOf(widget);
+    if (!site || !Reachable(widget)) return;
+    if (!HeadlessWidgetFactory::State(widget).Focusable()) return;
+    MoveFocus(site, &widget);
+}
+
+bool HeadlessForm::Reachable(Widget& widget) {
+    HeadlessControlSite* site = SiteOf(widget);
+    if (!site || !site->Visible()) return false;
+    for (Widget* w = &widget; w; w = HeadlessWidgetFactory::State(*w).Parent())
+        if (!w->Visible() || !w->Enabled()) return false;
+    return true;
+}
+
+void HeadlessForm::MouseDown(Widget& widget, MouseArgs args) {
+    if (!Reachable(widget)) return;
+    if (HeadlessWidgetFactory::State(widget).Focusable()) FocusWidget(widget);
+    if (widget.Events().MouseDown) widget.Events().MouseDown(args);
+}
+
+void HeadlessForm::MouseMove(Widget& widget, MouseArgs args) {
+    if (Reachable(widget) && widget.Events().MouseMove) widget.Events().MouseMove(args);
+}
+
+void HeadlessForm::MouseUp(Widget& widget, MouseArgs args) {
+    if (Reachable(widget) && widget.Events().MouseUp) widget.Events().MouseUp(args);
+}
+
+void HeadlessForm::Click(Widget& widget, MouseArgs args) {
+    if (!Reachable(widget)) return;
+    MouseDown(widget, args);
+    MouseUp(widget, args);
+    if (Reachable(widget) && widget.Events().Click) widget.Events().Click();
+}
+
+void HeadlessForm::DoubleClick(Widget& widget, MouseArgs args) {
+    Click(widget, args);
+    if (Reachable(widget) && widget.Events().DblClick) widget.Events().DblClick();
+    MouseUp(widget, args);
+}
+
+void HeadlessForm::ClickSurface(HeadlessControlSite& site, MouseArgs args) {
+    if (!site.Visible()) return;
+    MoveFocus(&site, nullptr);
+    Control& c = site.GetControl();
+    c.UserControl_MouseDown(args);
+    c.UserControl_MouseUp(args);
+    c.UserControl_Click();
+}
+
+void HeadlessForm::DoubleClickSurface(HeadlessControlSite& site, MouseArgs args) {
+    ClickSurface(site, args);
+    site.GetControl().UserControl_DblClick();
+    site.GetControl().UserControl_MouseUp(args);
+}
+
+void HeadlessForm::MouseMoveSurface(HeadlessControlSite& site, MouseArgs args) {
+    if (site.Visible()) site.GetControl().UserControl_MouseMove(args);
+}
+
+void HeadlessForm::KeyDown(int16_t keyCode, int16_t shift) {
+    KeyArgs args{keyCode, shift};
+    if (focusedWidget_) {
+        if (focusedWidget_->Events().KeyDown) focusedWidget_->Events().KeyDown(args);
+    } else if (focusedSite_) {
+        focusedSite_->GetControl().UserControl_KeyDown(args);
+    }
+}
+
+void HeadlessForm::KeyPress(int16_t keyAscii) {
+    if (focusedWidget_) {
+        Widget* target = focusedWidget_;
+        if (target->Events().KeyPress) target->Events().KeyPress(keyAscii);
+        if (keyAscii != 0 && focusedWidget_ == target)
+            if (auto* box = dynamic_cast<HeadlessTextBox*>(target)) box->Type(keyAscii);
+    } else if (focusedSite_) {
+        focusedSite_->GetControl().UserControl_KeyPress(keyAscii);
+    }
+}
+
+void HeadlessForm::KeyUp(int16_t keyCode, int16_t shift) {
+    KeyArgs args{keyCode, shift};
+    if (focusedWidget_) {
+        if (focusedWidget_->Events().KeyUp) focusedWidget_->Events().KeyUp(args);
+    } else if (focusedSite_) {
+        focusedSite_->GetControl().UserControl_KeyUp(args);
+    }
+}
+
+void HeadlessForm::PressKey(int16_t keyAscii) {
+    // Key codes of letters are those of the capitals; other keys here share their code.
+    const auto keyCode = static_cast<int16_t>(std::toupper(keyAscii));
+    KeyDown(keyCode);
+    KeyPress(keyAscii);
+    KeyUp(keyCode);
+}
+
+void HeadlessForm::Type(const std::string& text) {
+    for (char c : text) PressKey(static_cast<int16_t>(static_cast<unsigned char>(c)));
+}
+
+}  // namespace VemoCalendar

@@ -1,0 +1,162 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "headless/HeadlessHost.h"
+#include "host/Control.h"
+#include "host/PropertyBag.h"
+
+namespace VemoCalendar {
+
+class HeadlessForm;
+
+// One control on a headless form: the ControlSite it sees, its widgets and its geometry.
+class HeadlessControlSite : public ControlSite {
+public:
+    HeadlessControlSite(HeadlessForm& form, std::string name, double left, double top, double width, double height);
+    ~HeadlessControlSite() override;
+
+    const std::string& Name() const { return name_; }
+    Control& GetControl() { return *control_; }
+    void Attach(std::unique_ptr<Control> control) { control_ = std::move(control); }
+    HeadlessWidgetFactory& Factory() { return factory_; }
+    // Finds a widget of the control by name and array index, as a test looks for it.
+    template <class T>
+    T& Get(const std::string& name, int index = -1) const {
+        return factory_.Get<T>(name, index);
+    }
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    std::vector<std::pair<intptr_t, intptr_t>> setParentCalls;
+
+    // ---- ControlSite ----
+    double TwipsPerPixelX() const override;
+    double TwipsPerPixelY() const override;
+    double ScreenWidthTwips() const override;
+    double ScreenHeightTwips() const override;
+    WidgetFactory& Widgets() override { return factory_; }
+    void PropertyChanged(std::string_view name) override;
+    void RaiseEvent(std::string_view name, std::span<Variant> args) override;
+    double ScaleWidth() const override { return width_; }
+    double ScaleHeight() const override { return height_; }
+    double ScaleLeft() const override { return 0; }
+    double ScaleTop() const override { return 0; }
+    double Width() const override { return width_; }
+    double Height() const override { return height_; }
+    void SetWidth(double twips) override { Move(left_, top_, twips, height_); }
+    void SetHeight(double twips) override { Move(left_, top_, width_, twips); }
+    intptr_t hwnd() const override { return hwnd_; }
+    intptr_t hDC() const override { return hdc_; }
+    void Move(double left, double top, double width, double height) override;
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool visible) override;
+    void SetFocus() override;
+    ParentForm& Parent() override;
+    Widget* ActiveChild() const override;
+    FontRef AmbientFont() const override;
+    MessageResult MsgBox(const MessageBoxRequest& request) override;
+    LibraryIdentity Library() const override;
+    Date Today() const override;
+    const LocaleNames& Locale() const override;
+    AboutBox& About() override;
+    void ClientToScreen(intptr_t window, ScreenPoint& point) override;
+    void SetParent(intptr_t child, intptr_t newParent) override;
+
+private:
+    HeadlessForm& form_;
+    HeadlessHost& host_;
+    std::string name_;
+    double left_, top_, width_, height_;
+    bool visible_ = true;
+    intptr_t hwnd_, hdc_;
+    HeadlessWidgetFactory factory_;
+    std::unique_ptr<Control> control_;  // declared after the factory: destroyed before its widgets
+};
+
+// A form holding controls, with the focus and the user's mouse and keyboard. Input is delivered
+// as a toolkit delivers it: a click is MouseDown, MouseUp, Click; a double-click adds DblClick and
+// a second MouseUp; keys go to the focused widget (or the focused control's own surface) as
+// KeyDown, KeyPress, KeyUp, and a text box takes a key press its handler did not swallow.
+class HeadlessForm : public ParentForm {
+public:
+    explicit HeadlessForm(HeadlessHost& host, double widthTwips = 9600, double heightTwips = 7200);
+    ~HeadlessForm() override;
+
+    HeadlessHost& Host() { return host_; }
+
+    // A new control as a developer drops it on the form: InitProperties, then sized.
+    template <class C>
+    C& Place(const std::string& name, double left, double top, double width, double height) {
+        HeadlessControlSite& site = AddSite(name, left, top, width, height);
+        auto control = std::make_unique<C>(site);
+        C& ref = *control;
+        site.Attach(std::move(control));
+        ref.UserControl_InitProperties();
+        ref.UserControl_Resize();
+        return ref;
+    }
+    // A stored control as the form loads it: ReadProperties from the bag, then sized.
+    template <class C>
+    C& Load(const std::string& name, PropertyBag& bag, double left, double top, double width, double height) {
+        HeadlessControlSite& site = AddSite(name, left, top, width, height);
+        auto control = std::make_unique<C>(site);
+        C& ref = *control;
+        site.Attach(std::move(control));
+        ref.UserControl_ReadProperties(bag);
+        ref.UserControl_Resize();
+        return ref;
+    }
+    HeadlessControlSite& Site(const std::string& name);
+    HeadlessControlSite& AddSite(const std::string& name, double left, double top, double width, double height);
+    HeadlessControlSite* SiteOf(const Widget& widget);
+
+    // ---- ParentForm ----
+    intptr_t hwnd() const override { return hwnd_; }
+    double ScaleLeft() const override { return 0; }
+    double ScaleTop() const override { return 0; }
+    double ScaleWidth() const override { return width_; }
+    double ScaleHeight() const override { return height_; }
+    // Where the form's client area starts on the screen, in pixels.
+    ScreenPoint ClientOrigin() const { return {200, 100}; }
+    ScreenPoint ScreenOriginOf(intptr_t window);
+
+    // ---- Focus ----
+    Widget* FocusedWidget() const { return focusedWidget_; }
+    HeadlessControlSite* FocusedControl() const { return focusedSite_; }
+    // Moves the focus to a widget of a control, to a control's own surface (widget null), or
+    // away from every control (site null), with the notifications a toolkit sends.
+    void MoveFocus(HeadlessControlSite* site, Widget* widget);
+    void FocusWidget(Widget& widget);
+
+    // ---- Mouse on a widget (nothing happens on a hidden or disabled one) ----
+    void Click(Widget& widget, MouseArgs args = {1, 0, 1, 1});
+    void DoubleClick(Widget& widget, MouseArgs args = {1, 0, 1, 1});
+    void MouseDown(Widget& widget, MouseArgs args = {1, 0, 1, 1});
+    void MouseMove(Widget& widget, MouseArgs args = {0, 0, 1, 1});
+    void MouseUp(Widget& widget, MouseArgs args = {1, 0, 1, 1});
+    // ---- Mouse on a control's own surface ----
+    void ClickSurface(HeadlessControlSite& site, MouseArgs args = {1, 0, 1, 1});
+    void DoubleClickSurface(HeadlessControlSite& site, MouseArgs args = {1, 0, 1, 1});
+    void MouseMoveSurface(HeadlessControlSite& site, MouseArgs args = {0, 0, 1, 1});
+
+    // ---- Keyboard, to whatever has the focus ----
+    void KeyDown(int16_t keyCode, int16_t shift = 0);
+    void KeyPress(int16_t keyAscii);
+    void KeyUp(int16_t keyCode, int16_t shift = 0);
+    // KeyDown, KeyPress, KeyUp for one key: a printable character, Enter (13), Escape (27),
+    // Tab (9) or Backspace (8).
+    void PressKey(int16_t keyAscii);
+    void Type(const std::string& text);
+
+private:
+    bool Reachable(Widget& widget);
+    HeadlessHost& host_;
+    double width_, height_;
+    intptr_t hwnd_;
+    std::vector<std::unique_ptr<HeadlessControlSite>> sites_;
+    HeadlessControlSite* focusedSite_ = nullptr;
+    Widget* focusedWidget_ = nullptr;
+};
+
+}  // namespace VemoCalendar

@@ -1,0 +1,17 @@
+#pragma once
+#include <string_view>
+
+#include "host/Variant.h"
+
+namespace VemoCalendar {
+
+// The host's store of a control's saved properties.
+class PropertyBag {
+public:
+    virtual ~PropertyBag() = default;
+    // The stored value, or `defaultValue` when the key is absent.
+    virtual Variant ReadProperty(std::string_view key, const Variant& defaultValue) = 0;
+    virtual void WriteProperty(std::string_view key, const Variant& value, const Variant& defaultValue) = 0;
+};
+
+}  // namespace VemoCalendar
