@@ -7,6 +7,7 @@ namespace VemoCalendar {
 QvCalendar::QvCalendar(ControlSite& site) : site_(site) {
     CreateWidgets();
     ApplyFixedSettings();
+    Picture1_->Events().Resize = [this] { Picture1_Resize(); };
     ConnectHandlers();
 }
 
