@@ -246,6 +246,7 @@ private:
     bool calShowTitleBar_ = true;
     bool calShowDropdownMonth_ = false;
     enumCALScrollArrowsPos calScrollArrowsPos_ = VemocalBottom;
+    uint32_t layoutPasses_ = 0;  // runs of Picture1_Resize, so a resize can tell whether one ran
 
     // Appearance.
     enumCALAppearance calAppearance_ = VemocalRaised;
