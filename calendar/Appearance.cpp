@@ -103,25 +103,23 @@ void QvCalendar::calDayTitle(enumCALDayTitle value) {
     FillWeekdayTitles();
 }
 
-#define VEMO_COLOR_SETTER(Property)                  \
-    void QvCalendar::Property(int32_t value) {       \
-        Property##_ = ClampColor(value);             \
-        site_.PropertyChanged(#Property);            \
-        ApplyColors();                               \
-    }
-VEMO_COLOR_SETTER(calSelectedDayBackColor)
-VEMO_COLOR_SETTER(calSelectedDayForeColor)
-VEMO_COLOR_SETTER(calCurrentDateBackColor)
-VEMO_COLOR_SETTER(calCurrentDateForeColor)
-VEMO_COLOR_SETTER(calCurrentMonthBackColor)
-VEMO_COLOR_SETTER(calCurrentMonthForeColor)
-VEMO_COLOR_SETTER(calCurrentMonthWeekendsBackColor)
-VEMO_COLOR_SETTER(calCurrentMonthWeekendsForeColor)
-VEMO_COLOR_SETTER(calPreviousMonthBackColor)
-VEMO_COLOR_SETTER(calPreviousMonthForeColor)
-VEMO_COLOR_SETTER(calNextMonthBackColor)
-VEMO_COLOR_SETTER(calNextMonthForeColor)
-#undef VEMO_COLOR_SETTER
+void QvCalendar::SetClassColor(Color& field, int32_t value, std::string_view name) {
+    field = ClampColor(value);
+    site_.PropertyChanged(name);
+    ApplyColors();
+}
+void QvCalendar::calSelectedDayBackColor(int32_t value) { SetClassColor(calSelectedDayBackColor_, value, "calSelectedDayBackColor"); }
+void QvCalendar::calSelectedDayForeColor(int32_t value) { SetClassColor(calSelectedDayForeColor_, value, "calSelectedDayForeColor"); }
+void QvCalendar::calCurrentDateBackColor(int32_t value) { SetClassColor(calCurrentDateBackColor_, value, "calCurrentDateBackColor"); }
+void QvCalendar::calCurrentDateForeColor(int32_t value) { SetClassColor(calCurrentDateForeColor_, value, "calCurrentDateForeColor"); }
+void QvCalendar::calCurrentMonthBackColor(int32_t value) { SetClassColor(calCurrentMonthBackColor_, value, "calCurrentMonthBackColor"); }
+void QvCalendar::calCurrentMonthForeColor(int32_t value) { SetClassColor(calCurrentMonthForeColor_, value, "calCurrentMonthForeColor"); }
+void QvCalendar::calCurrentMonthWeekendsBackColor(int32_t value) { SetClassColor(calCurrentMonthWeekendsBackColor_, value, "calCurrentMonthWeekendsBackColor"); }
+void QvCalendar::calCurrentMonthWeekendsForeColor(int32_t value) { SetClassColor(calCurrentMonthWeekendsForeColor_, value, "calCurrentMonthWeekendsForeColor"); }
+void QvCalendar::calPreviousMonthBackColor(int32_t value) { SetClassColor(calPreviousMonthBackColor_, value, "calPreviousMonthBackColor"); }
+void QvCalendar::calPreviousMonthForeColor(int32_t value) { SetClassColor(calPreviousMonthForeColor_, value, "calPreviousMonthForeColor"); }
+void QvCalendar::calNextMonthBackColor(int32_t value) { SetClassColor(calNextMonthBackColor_, value, "calNextMonthBackColor"); }
+void QvCalendar::calNextMonthForeColor(int32_t value) { SetClassColor(calNextMonthForeColor_, value, "calNextMonthForeColor"); }
 
 // ---- Read-only ----
 

@@ -176,6 +176,8 @@ private:
     void PaintShownMonthDay(int k, int day);
     void PaintSelected(int k);
     void PaintClassColors(Panel& cell, std::string_view tag);
+    // The colour setters' shared path: clamp, store, notify, recolour.
+    void SetClassColor(Color& field, int32_t value, std::string_view name);
     int NormalBevel() const { return static_cast<int>(calAppearance_); }
 
     // ---- Layout (Layout.cpp) ----
@@ -210,6 +212,8 @@ private:
     void txtYear_LostFocus();
     void pnlText_MouseDown(MouseArgs& args);
     void ClearHover(int k);
+    // ClearHover(hoverCell) while calMouseSensitiveDate is on: the mouse left the day cells.
+    void ClearMouseHover();
     void ApplyEnabledState();
     void ShowFocusTitleBar();
     void ShowNoFocusTitleBar();
