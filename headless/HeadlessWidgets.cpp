@@ -10,7 +10,7 @@ namespace VemoCalendar {
 bool HeadlessWidgetState::Shown() const {
     const HeadlessWidgetState* w = this;
     while (w) {
-        if (!const_cast<HeadlessWidgetState*>(w)->AsWidget().Visible()) return false;
+        if (!w->AsWidget().Visible()) return false;
         Widget* parent = w->Parent();
         w = parent ? dynamic_cast<HeadlessWidgetState*>(parent) : nullptr;
     }

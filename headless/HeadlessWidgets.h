@@ -17,6 +17,7 @@ class HeadlessWidgetState {
 public:
     virtual ~HeadlessWidgetState() = default;
     virtual Widget& AsWidget() = 0;
+    virtual const Widget& AsWidget() const = 0;
     virtual Widget* Parent() const = 0;
     // Widgets that take the focus when clicked or tabbed to (text boxes, lists, buttons).
     virtual bool Focusable() const = 0;
@@ -59,6 +60,7 @@ public:
     void BringToFront() override;
 
     Widget& AsWidget() override { return *this; }
+    const Widget& AsWidget() const override { return *this; }
     Widget* Parent() const override { return parent_; }
     bool Focusable() const override { return false; }
     int FrontOrder() const override { return frontOrder_; }
