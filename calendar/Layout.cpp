@@ -81,7 +81,7 @@ void QvCalendar::Picture1_Resize() {
 
     Place(*pnlTitleBar0_, layout.titleBar);
     pnlTitleBar0_->SetVisible(calShowTitleBar_);
-    // The caption panel follows the bar's width here rather than relying on the widget layer.
+    // Keep the caption 3 pixels in from each edge of the bar ourselves; no widget layer resizes it.
     if (calShowTitleBar_) Place(*pnlTitleBar1_, layout.caption);
 
     Panel& title = calShowDropdownMonth_ ? *pnlMonthYear_ : *pnlText_;
