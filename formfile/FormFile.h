@@ -1,0 +1,47 @@
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formfile/FormBag.h"
+#include "formfile/FormFileError.h"
+
+namespace VemoCalendar {
+
+// Bounds of what a form file may hold; past them reading (and writing) fails with FormFileError.
+inline constexpr size_t kMaxFormFileBytes = 16 * 1024 * 1024;
+inline constexpr size_t kMaxFormStringBytes = 1024 * 1024;  // names, keys and string values
+
+// One control of a form: its type name, its name, its place on the form (twips) and its bag.
+struct StoredControl {
+    std::string type;
+    std::string name;
+    double left = 0, top = 0, width = 0, height = 0;
+    FormBag bag;
+};
+
+// A form as the host stores it: its size (twips) and its controls in order.
+//
+// On disk it is a JSON document. Each bag value carries its type: "empty", "bool", "i16",
+// "i32", "single", "double", "date" (day number), "string", "color" (unsigned 32-bit), "font"
+// (its eight attributes) and "picture" (8-bit RGBA PNG bytes in base64).
+struct FormFile {
+    double width = 0, height = 0;
+    std::vector<StoredControl> controls;
+};
+
+// Throws FormFileError: a syntax error names its line and column, a value the format does not
+// know names its control and key, and sizes past the bounds above are refused. A value whose type
+// does not suit its key is not the file's concern: the control refuses it when it loads.
+FormFile ParseFormFile(std::string_view json);
+FormFile ReadFormFile(const std::filesystem::path& path);
+
+// Throws FormFileError for what could not be read back: a string past its bound or not UTF-8,
+// a number that is not finite, a picture past its bound, or a document larger than a form file.
+std::string FormatFormFile(const FormFile& form);
+// Writes beside the old file and renames over it, so the old form stays whole if anything fails.
+void WriteFormFile(const std::filesystem::path& path, const FormFile& form);
+
+}  // namespace VemoCalendar
