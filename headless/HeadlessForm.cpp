@@ -115,7 +115,14 @@ void HeadlessForm::Click(Widget& widget, MouseArgs args) {
     if (!Reachable(widget)) return;
     MouseDown(widget, args);
     MouseUp(widget, args);
+    if (dynamic_cast<DropDownList*>(&widget)) return;
     if (Reachable(widget) && widget.Events().Click) widget.Events().Click();
+}
+
+void HeadlessForm::Choose(DropDownList& list, int index) {
+    if (!Reachable(list)) return;
+    FocusWidget(list);
+    list.SetListIndex(index);
 }
 
 void HeadlessForm::DoubleClick(Widget& widget, MouseArgs args) {

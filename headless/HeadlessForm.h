@@ -130,7 +130,10 @@ public:
     void FocusWidget(Widget& widget);
 
     // ---- Mouse on a widget (nothing happens on a hidden or disabled one) ----
+    // A click on a drop-down list only opens it: the list reports Click when an item is chosen.
     void Click(Widget& widget, MouseArgs args = {1, 0, 1, 1});
+    // The user picks item `index` of a drop-down list: the list takes the focus, then its index.
+    void Choose(DropDownList& list, int index);
     void DoubleClick(Widget& widget, MouseArgs args = {1, 0, 1, 1});
     void MouseDown(Widget& widget, MouseArgs args = {1, 0, 1, 1});
     void MouseMove(Widget& widget, MouseArgs args = {0, 0, 1, 1});

@@ -94,6 +94,11 @@ TEST_F(HeadlessHostTest, ListReportsOnlyChangesOfItsIndex) {
     a.list->SetListIndex(0);
     EXPECT_EQ(a.log, Strings({"list 1", "list 0"}));
     EXPECT_THROW(a.list->SetListIndex(2), ControlError);
+    a.log.clear();
+    form.Click(*a.list);  // opening the list chooses nothing
+    form.Choose(*a.list, 1);
+    EXPECT_EQ(a.log, Strings({"enter", "list 1"}));
+    EXPECT_EQ(form.FocusedWidget(), a.list);
 }
 
 TEST_F(HeadlessHostTest, ClickAndDoubleClickSequences) {

@@ -221,8 +221,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MonthListChoice, DoubleClickOnTheListIsPassedOn) {
     form->DoubleClick(MonthList());
-    // The list reports the (unchanged) month as chosen on each click.
-    EXPECT_EQ(Events(), Strings({"Click", "DblClick"}));
+    // Clicking the list only opens it; the double-click itself is passed on.
+    EXPECT_EQ(Events(), Strings{"DblClick"});
     EXPECT_EQ(Value(), MakeDate(1997, 6, 10).value);
 }
 
