@@ -1,0 +1,153 @@
+#pragma once
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "host/WidgetEvents.h"
+
+namespace VemoCalendar {
+
+class QtNode;
+
+// Where input goes that no windowless child takes: the host widget's own notifications.
+class InputSink {
+public:
+    virtual ~InputSink() = default;
+    // Converts a point of the host widget into the sink's own units.
+    virtual QPointF SinkUnits(QPoint hostPoint) const = 0;
+    virtual void SinkMouseDown(MouseArgs& args) = 0;
+    virtual void SinkMouseMove(MouseArgs& args) = 0;
+    virtual void SinkMouseUp(MouseArgs& args) = 0;
+    virtual void SinkClick() = 0;
+    virtual void SinkDblClick() = 0;
+    virtual void SinkKeyDown(KeyArgs& args) = 0;
+    virtual void SinkKeyPress(int16_t& keyAscii) = 0;
+    virtual void SinkKeyUp(KeyArgs& args) = 0;
+    // A press on the surface itself: the control's surface takes the focus, a picture does not.
+    virtual void SinkPressed() {}
+};
+
+// The windowless children of one real widget: panels, command buttons, labels, images and lines
+// are drawn by the widget that holds them and get their input from it. This keeps a calendar at
+// a handful of native widgets however many cells it shows.
+class ElementLayer {
+public:
+    explicit ElementLayer(QWidget& widget) : widget_(widget) {}
+    ElementLayer(const ElementLayer&) = delete;
+    ElementLayer& operator=(const ElementLayer&) = delete;
+
+    QWidget& HostWidget() const { return widget_; }
+    void SetSink(InputSink* sink) { sink_ = sink; }
+    // Where the children's co-ordinates start inside the widget (a border moves it).
+    QPoint ChildOrigin() const { return origin_; }
+    void SetChildOrigin(QPoint origin) { origin_ = origin; }
+
+    void Add(QtNode& node);
+    void Remove(QtNode& node);
+    void BringToFront(QtNode& node);
+    // The windowless child that has the keyboard while the host widget has the focus.
+    QtNode* FocusElement() const { return focus_; }
+    void SetFocusElement(QtNode* node);
+    void Forget(QtNode& node);
+
+    void Paint(QPainter& painter, const QRect& dirty);
+    bool MousePress(QMouseEvent& event);
+    bool MouseDoubleClick(QMouseEvent& event);
+    bool MouseMove(QMouseEvent& event);
+    bool MouseRelease(QMouseEvent& event);
+    void Leave();
+    bool KeyPress(QKeyEvent& event);
+    bool KeyRelease(QKeyEvent& event);
+    // Focus arriving by Tab goes to the first windowless child that takes it.
+    void FocusIn(Qt::FocusReason reason);
+    bool WantsTab() const;
+
+private:
+    QtNode* HitTest(QPoint point) const;
+    void UpdateCursor(QtNode* node);
+    MouseArgs SinkArgs(QMouseEvent& event, bool held) const;
+
+    QWidget& widget_;
+    InputSink* sink_ = nullptr;
+    QPoint origin_;
+    std::vector<QtNode*> elements_;  // back to front
+    QtNode* focus_ = nullptr;
+    QtNode* captured_ = nullptr;
+    bool capturing_ = false;
+    bool sinkCaptured_ = false;
+    bool sinkClickArmed_ = false;
+    QtNode* cursorOwner_ = nullptr;
+};
+
+// A real widget that holds windowless children.
+template <class Base>
+class ElementHostWidget : public Base {
+public:
+    template <class... Args>
+    explicit ElementHostWidget(Args&&... args) : Base(std::forward<Args>(args)...), layer_(*this) {
+        this->setMouseTracking(true);
+    }
+    ElementLayer& Layer() { return layer_; }
+
+protected:
+    // Drawn under the windowless children.
+    virtual void PaintBackground(QPainter&, const QRect&) {}
+    void paintEvent(QPaintEvent* event) override {
+        Base::paintEvent(event);
+        QPainter painter(this);
+        PaintBackground(painter, event->rect());
+        layer_.Paint(painter, event->rect());
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (!layer_.MousePress(*event)) Base::mousePressEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (!layer_.MouseDoubleClick(*event)) Base::mouseDoubleClickEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!layer_.MouseMove(*event)) Base::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!layer_.MouseRelease(*event)) Base::mouseReleaseEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        layer_.Leave();
+        Base::leaveEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!layer_.KeyPress(*event)) Base::keyPressEvent(event);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        if (!layer_.KeyRelease(*event)) Base::keyReleaseEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        layer_.FocusIn(event->reason());
+        Base::focusInEvent(event);
+        this->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        Base::focusOutEvent(event);
+        this->update();
+    }
+    bool event(QEvent* event) override {
+        // A windowless button with the focus hears Tab as a key, as a native one would.
+        if (event->type() == QEvent::KeyPress && layer_.WantsTab()) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                keyPressEvent(key);
+                return true;
+            }
+        }
+        return Base::event(event);
+    }
+
+private:
+    ElementLayer layer_;
+};
+
+}  // namespace VemoCalendar

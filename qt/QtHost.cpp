@@ -1,0 +1,268 @@
+#include "qt/QtHost.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+
+#include "qt/QtControlSite.h"
+#include "qt/QtConvert.h"
+
+namespace VemoCalendar {
+
+// ---------------------------------------------------------------- Locale names
+
+std::string QtLocaleNames::MonthName(int month, bool abbreviated) const {
+    if (month < 1 || month > 12) return {};
+    return FromQString(locale_.monthName(month, abbreviated ? QLocale::ShortFormat : QLocale::LongFormat));
+}
+
+std::string QtLocaleNames::WeekdayName(int weekday, bool abbreviated) const {
+    if (weekday < 1 || weekday > 7) return {};
+    // Qt counts Monday = 1 .. Sunday = 7.
+    const int qtDay = weekday == 1 ? 7 : weekday - 1;
+    return FromQString(locale_.dayName(qtDay, abbreviated ? QLocale::ShortFormat : QLocale::LongFormat));
+}
+
+// ---------------------------------------------------------------- Host
+
+QtHost::QtHost() : about_(*this) {
+    connect(qApp, &QApplication::focusChanged, this, [this] { SyncFocus(); });
+}
+
+QtHost::~QtHost() = default;
+
+QtHost& QtHost::ForApplication() {
+    static QPointer<QtHost> host;
+    if (!host) {
+        host = new QtHost;
+        host->setParent(qApp);
+    }
+    return *host;
+}
+
+Date QtHost::Today() const {
+    if (today_) return *today_;
+    return FromQDate(QDate::currentDate());
+}
+
+// Twips per pixel from the screen's logical DPI (96 gives 15, 144 gives 10, 192 gives 7.5).
+double QtHost::TwipsPerPixelX() const {
+    if (twipsPerPixel_ > 0) return twipsPerPixel_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+double QtHost::TwipsPerPixelY() const {
+    if (twipsPerPixel_ > 0) return twipsPerPixel_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+double QtHost::ScreenWidthTwips() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return (screen ? screen->geometry().width() : 1024) * TwipsPerPixelX();
+}
+
+double QtHost::ScreenHeightTwips() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return (screen ? screen->geometry().height() : 768) * TwipsPerPixelY();
+}
+
+std::unique_ptr<Dialog> QtHost::CreateDialog(const std::string& name) { return std::make_unique<QtDialog>(*this, name); }
+
+MessageResult QtHost::ShowMessageBox(const MessageBoxRequest& request, QWidget* parent) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (request.icon) {
+        case MessageIcon::Critical: icon = QMessageBox::Critical; break;
+        case MessageIcon::Question: icon = QMessageBox::Question; break;
+        case MessageIcon::Exclamation: icon = QMessageBox::Warning; break;
+        case MessageIcon::Information: icon = QMessageBox::Information; break;
+        case MessageIcon::None: break;
+    }
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (request.buttons == MessageButtons::OKCancel) buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (request.buttons == MessageButtons::YesNo) buttons = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(icon, ToQString(request.title), ToQString(request.text), buttons, parent ? parent->window() : nullptr);
+    box.setObjectName("vemoMessageBox");
+    // Qt has no system-modal windows; application modality is the nearest it offers.
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+        case QMessageBox::Cancel: return MessageResult::Cancel;
+        case QMessageBox::Yes: return MessageResult::Yes;
+        case QMessageBox::No: return MessageResult::No;
+        default: return MessageResult::OK;
+    }
+}
+
+intptr_t QtHost::HandleOf(QWidget& widget) {
+    const auto it = widgetHandles_.constFind(&widget);
+    if (it != widgetHandles_.constEnd()) return *it;
+    const intptr_t handle = ++lastHandle_;
+    handles_[handle] = {&widget, nullptr};
+    widgetHandles_.insert(&widget, handle);
+    connect(&widget, &QObject::destroyed, this, [this, handle, key = &widget] {
+        handles_.erase(handle);
+        widgetHandles_.remove(key);
+    });
+    return handle;
+}
+
+intptr_t QtHost::NewElementHandle(QtNode& node) {
+    const intptr_t handle = ++lastHandle_;
+    handles_[handle] = {nullptr, &node};
+    return handle;
+}
+
+void QtHost::ReleaseHandle(intptr_t handle) { handles_.erase(handle); }
+
+bool QtHost::ScreenOrigin(intptr_t handle, QPoint& origin) const {
+    const auto it = handles_.find(handle);
+    if (it == handles_.end()) return false;
+    if (it->second.node) {
+        QtNode& node = *it->second.node;
+        origin = node.HostLayer().HostWidget().mapToGlobal(node.PixelRect().topLeft());
+        return true;
+    }
+    if (!it->second.widget) return false;
+    origin = it->second.widget->mapToGlobal(QPoint(0, 0));
+    return true;
+}
+
+QWidget* QtHost::WidgetOf(intptr_t handle) const {
+    const auto it = handles_.find(handle);
+    return it == handles_.end() ? nullptr : it->second.widget.data();
+}
+
+void QtHost::UnregisterSite(QtControlSite& site) {
+    sites_.remove(&site.Surface());
+    if (focusedSite_ == &site) {
+        focusedSite_ = nullptr;
+        focusedWidget_ = nullptr;
+    }
+}
+
+void QtHost::SyncFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    // The application losing the keyboard to another program moves no focus between controls.
+    if (!focus && !QApplication::activeWindow()) return;
+    QtControlSite* site = nullptr;
+    Widget* widget = nullptr;
+    for (QWidget* at = focus; at; at = at->parentWidget()) {
+        if (QtNode* node = nodes_.value(at)) {
+            site = node->Factory().Site();
+            ElementLayer* layer = node->Layer();
+            QtNode* element = layer ? layer->FocusElement() : nullptr;
+            if (element && element->ShownInHost() && element->EnabledInHost()) widget = &element->AsWidget();
+            else if (node->Focusable()) widget = &node->AsWidget();
+            break;
+        }
+        if (QtControlSite* owner = sites_.value(at)) {
+            site = owner;
+            QtNode* element = owner->Factory().RootLayer().FocusElement();
+            if (element && element->ShownInHost() && element->EnabledInHost()) widget = &element->AsWidget();
+            break;
+        }
+    }
+    // Widgets of dialogs belong to no control.
+    if (!site) widget = nullptr;
+    MoveFocus(site, widget);
+}
+
+void QtHost::MoveFocus(QtControlSite* site, Widget* widget) {
+    if (site == focusedSite_ && widget == focusedWidget_) return;
+    QtControlSite* oldSite = focusedSite_;
+    Widget* oldWidget = focusedWidget_;
+    focusedSite_ = site;
+    focusedWidget_ = widget;
+    if (oldWidget) {
+        if (oldWidget->Events().LostFocus) oldWidget->Events().LostFocus();
+    } else if (oldSite && oldSite->HasControl()) {
+        oldSite->GetControl().UserControl_LostFocus();
+    }
+    if (oldSite != site) {
+        if (oldSite && oldSite->HasControl()) oldSite->GetControl().UserControl_ExitFocus();
+        if (site && site->HasControl()) site->GetControl().UserControl_EnterFocus();
+    }
+    // A handler above may have moved the focus on; only the widget still focused hears of it.
+    if (focusedSite_ != site || focusedWidget_ != widget) return;
+    if (widget) {
+        if (widget->Events().GotFocus) widget->Events().GotFocus();
+    } else if (site && site->HasControl()) {
+        site->GetControl().UserControl_GotFocus();
+    }
+}
+
+// ---------------------------------------------------------------- Dialog
+
+class QtDialogWidget : public ElementHostWidget<QDialog> {
+public:
+    // A window of its own, owned by the Dialog object alone; modal over the whole application.
+    explicit QtDialogWidget(QtDialog& owner) : ElementHostWidget(nullptr), owner_(owner) {
+        setWindowModality(Qt::ApplicationModal);
+    }
+    // Escape and the close box press the cancel button, when there is one.
+    void reject() override { owner_.Cancel(); }
+
+private:
+    QtDialog& owner_;
+};
+
+QtDialog::QtDialog(QtHost& host, const std::string& name) : host_(host), widget_(std::make_unique<QtDialogWidget>(*this)) {
+    widget_->setObjectName(ToQString(name));
+    factory_ = std::make_unique<QtWidgetFactory>(host, host, *widget_, widget_->Layer(), nullptr);
+}
+
+// The widgets go first, while the dialog that holds them is still there.
+QtDialog::~QtDialog() { factory_.reset(); }
+
+QDialog& QtDialog::Window() const { return *widget_; }
+
+void QtDialog::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    widget_->setWindowTitle(ToQString(caption));
+}
+
+void QtDialog::SetIcon(PictureRef icon) {
+    const QImage image = icon ? ToQImage(*icon) : QImage();
+    widget_->setWindowIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+}
+
+int QtDialog::Left() const { return static_cast<int>(std::nearbyint(widget_->x() * host_.TwipsPerPixelX())); }
+int QtDialog::Top() const { return static_cast<int>(std::nearbyint(widget_->y() * host_.TwipsPerPixelY())); }
+
+void QtDialog::Move(int left, int top) {
+    widget_->move(TwipsToPixels(left, host_.TwipsPerPixelX()), TwipsToPixels(top, host_.TwipsPerPixelY()));
+}
+
+void QtDialog::Resize(int width, int height) {
+    width_ = width, height_ = height;
+    widget_->setFixedSize(TwipsToPixels(width, host_.TwipsPerPixelX()), TwipsToPixels(height, host_.TwipsPerPixelY()));
+}
+
+WindowState QtDialog::State() const {
+    if (widget_->windowState() & Qt::WindowMinimized) return WindowState::Minimized;
+    if (widget_->windowState() & Qt::WindowMaximized) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void QtDialog::ShowModal() { widget_->exec(); }
+
+void QtDialog::Unload() { widget_->done(QDialog::Accepted); }
+
+bool QtDialog::IsVisible() const { return widget_->isVisible(); }
+
+void QtDialog::Cancel() {
+    for (QtNode* node : factory_->Nodes())
+        if (auto* button = dynamic_cast<QtPushButton*>(node); button && button->IsCancel()) {
+            if (button->Enabled() && button->Events().Click) button->Events().Click();
+            return;
+        }
+    widget_->done(QDialog::Rejected);
+}
+
+}  // namespace VemoCalendar

@@ -1,0 +1,527 @@
+#pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStaticText>
+#include <QWidget>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/ControlSite.h"
+#include "host/Widget.h"
+#include "host/WidgetFactory.h"
+#include "qt/QtElementHost.h"
+
+namespace VemoCalendar {
+
+class QtHost;
+class QtControlSite;
+class QtWidgetFactory;
+
+// What every widget of the Qt backend has: its place in the widget tree, its geometry in the
+// parent's units (pixels inside a picture surface, twips elsewhere), its pixel rectangle in the
+// real widget that holds it, visibility, enabled flag and tag.
+//
+// A node is either windowless (drawn by the nearest real widget above it, through that widget's
+// ElementLayer) or real (a QWidget of its own).
+class QtNode {
+public:
+    QtNode(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    QtNode(const QtNode&) = delete;
+    QtNode& operator=(const QtNode&) = delete;
+    virtual ~QtNode();
+
+    virtual Widget& AsWidget() = 0;
+    // The node's own QWidget, or null when it is windowless.
+    QWidget* Window() const { return window_; }
+    // The layer that draws this node's windowless children (real nodes that hold some).
+    virtual ElementLayer* Layer() { return nullptr; }
+    virtual bool ChildrenInPixels() const { return false; }
+    virtual bool Focusable() const { return false; }
+
+    // ---- Windowless nodes: drawing and input, in the host widget's pixels ----
+    virtual void Paint(QPainter&) {}
+    virtual bool HitTestable() const { return true; }
+    virtual bool HasCursor() const { return false; }
+    virtual QCursor Cursor() const { return {}; }
+    virtual void OnMousePress(QMouseEvent& event);
+    virtual void OnMouseDoubleClick(QMouseEvent& event);
+    virtual void OnMouseMove(QMouseEvent& event, bool captured);
+    virtual void OnMouseRelease(QMouseEvent& event);
+    virtual void OnKeyPress(QKeyEvent& event);
+    virtual void OnKeyRelease(QKeyEvent& event);
+    virtual void OnFocusChanged() { Update(); }
+
+    QtWidgetFactory& Factory() const { return factory_; }
+    QtNode* ParentNode() const { return parent_; }
+    const std::vector<QtNode*>& Children() const { return children_; }
+    // The layer that draws this node (windowless) or the one of its Qt parent (real).
+    ElementLayer& HostLayer() const;
+    const QRect& PixelRect() const { return rect_; }
+    // Visible (enabled) itself and through every windowless ancestor up to the real widget.
+    bool ShownInHost() const;
+    bool EnabledInHost() const;
+    // Schedules a repaint of this windowless node's rectangle.
+    void Update() const;
+    // Converts a host-widget point into this node's own units (twips, or pixels for a picture).
+    QPointF LocalUnits(QPoint hostPoint) const;
+    // Mouse arguments for a point in the host widget (windowless) or in the node's own widget.
+    MouseArgs MouseArgsOf(QMouseEvent& event, bool held) const;
+
+    // Tree operations behind the Widget interface.
+    void NodeMove(int left, int top, int width, int height);
+    void NodeSetVisible(bool visible);
+    void NodeSetEnabled(bool enabled);
+    void NodeSetFocus();
+    void NodeBringToFront();
+    void RemoveChild(QtNode& child);
+
+    const std::string name_;
+    const int index_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true, enabled_ = true;
+    std::string tag_;
+
+    // Recomputes the rectangle (after a move of this node or of a windowless ancestor).
+    void Reposition();
+    void ApplyVisibility();
+    void ApplyEnabled();
+
+protected:
+    // The pixel rectangle from the geometry and the parent's origin.
+    virtual QRect ComputeRect() const;
+    // Called when the node's size in pixels changed.
+    virtual void Resized() {}
+    QPoint ChildOriginFor(const QtNode* parent) const;
+    // Makes `widget` this node's QWidget: parented, placed and shown as the node is.
+    void AdoptWindow(QWidget& widget);
+
+    QtWidgetFactory& factory_;
+    QtNode* parent_;
+    std::vector<QtNode*> children_;
+    QRect rect_;
+    QWidget* window_ = nullptr;
+    bool clickArmed_ = false;
+};
+
+// The Widget members, implemented once over QtNode.
+template <class Interface>
+class QtWidgetBase : public Interface, public QtNode {
+public:
+    QtWidgetBase(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
+        : QtNode(factory, parent, std::move(name), index) {}
+    Widget& AsWidget() override { return *this; }
+    const std::string& Name() const override { return name_; }
+    int Index() const override { return index_; }
+    void Move(int left, int top, int width, int height) override { NodeMove(left, top, width, height); }
+    int Left() const override { return left_; }
+    int Top() const override { return top_; }
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void SetLeft(int left) override { NodeMove(left, top_, width_, height_); }
+    void SetWidth(int width) override { NodeMove(left_, top_, width, height_); }
+    void SetHeight(int height) override { NodeMove(left_, top_, width_, height); }
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool visible) override { NodeSetVisible(visible); }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { NodeSetEnabled(enabled); }
+    const std::string& Tag() const override { return tag_; }
+    void SetTag(const std::string& tag) override { tag_ = tag; }
+    void SetFocus() override { NodeSetFocus(); }
+    void BringToFront() override { NodeBringToFront(); }
+
+protected:
+    // Stores a value and repaints when it changed; false when nothing changed.
+    template <class T>
+    bool Assign(T& field, const T& value) {
+        if (field == value) return false;
+        field = value;
+        Update();
+        return true;
+    }
+};
+
+// SSPanel, drawn by its holder: back colour, outer bevel, aligned caption.
+class QtPanel : public QtWidgetBase<Panel> {
+public:
+    QtPanel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    Color BackColor() const override { return backColor_; }
+    void SetBackColor(Color color) override { Assign(backColor_, color); }
+    Color ForeColor() const override { return foreColor_; }
+    void SetForeColor(Color color) override { Assign(foreColor_, color); }
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
+    void SetFontBold(bool bold) override;
+    int BevelOuter() const override { return bevelOuter_; }
+    void SetBevelOuter(int bevel) override { Assign(bevelOuter_, bevel); }
+    int Alignment() const override { return alignment_; }
+    void SetAlignment(int alignment) override { Assign(alignment_, alignment); }
+    void Paint(QPainter& painter) override;
+
+private:
+    void FontChanged();
+    std::string caption_;
+    QString text_;
+    Color backColor_ = 0xC0C0C0;
+    Color foreColor_ = 0;
+    FontObject font_;
+    QFont qfont_;
+    int bevelOuter_ = 2;
+    int alignment_ = 7;
+};
+
+// SSCommand, drawn by its holder: bevel, outline, rounded corners, 3-D text, picture, pressed
+// look, focus rectangle; pressed by the mouse or by Space.
+class QtCommandButton : public QtWidgetBase<CommandButton> {
+public:
+    QtCommandButton(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    ~QtCommandButton() override;
+    bool Focusable() const override { return true; }
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
+    Color ForeColor() const override { return foreColor_; }
+    void SetForeColor(Color color) override { Assign(foreColor_, color); }
+    PictureRef Picture() const override { return picture_; }
+    void SetPicture(PictureRef picture) override;
+    PictureRef MouseIcon() const override { return mouseIcon_; }
+    void SetMouseIcon(PictureRef picture) override;
+    int16_t BevelWidth() const override { return bevelWidth_; }
+    void SetBevelWidth(int16_t width) override;
+    bool Outline() const override { return outline_; }
+    void SetOutline(bool outline) override;
+    bool RoundedCorners() const override { return roundedCorners_; }
+    void SetRoundedCorners(bool rounded) override { Assign(roundedCorners_, rounded); }
+    int AutoSize() const override { return autoSize_; }
+    void SetAutoSize(int mode) override;
+    int Font3D() const override { return font3D_; }
+    void SetFont3D(int style) override;
+    int MousePointer() const override { return mousePointer_; }
+    void SetMousePointer(int pointer) override;
+    intptr_t WindowHandle() const override { return handle_; }
+
+    bool Pressed() const { return pressed_; }
+    void Paint(QPainter& painter) override;
+    bool HasCursor() const override { return mousePointer_ != 0; }
+    QCursor Cursor() const override;
+    void OnMousePress(QMouseEvent& event) override;
+    void OnMouseDoubleClick(QMouseEvent& event) override;
+    void OnMouseMove(QMouseEvent& event, bool captured) override;
+    void OnMouseRelease(QMouseEvent& event) override;
+    void OnKeyPress(QKeyEvent& event) override;
+    void OnKeyRelease(QKeyEvent& event) override;
+
+private:
+    void FitToPicture();
+    int Frame() const { return bevelWidth_ + (outline_ ? 1 : 0); }
+    std::string caption_;
+    QString text_;
+    FontObject font_;
+    QFont qfont_;
+    Color foreColor_ = 0;
+    PictureRef picture_, mouseIcon_;
+    QImage image_;
+    int16_t bevelWidth_ = 2;
+    bool outline_ = true;
+    bool roundedCorners_ = true;
+    int autoSize_ = 0;
+    int font3D_ = 0;
+    int mousePointer_ = 0;
+    intptr_t handle_;
+    bool pressed_ = false;      // drawn pressed
+    bool mouseDown_ = false;    // left button went down on it
+    bool spaceDown_ = false;
+};
+
+class QtLabel : public QtWidgetBase<Label> {
+public:
+    QtLabel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
+    Color ForeColor() const override { return foreColor_; }
+    void SetForeColor(Color color) override { Assign(foreColor_, color); }
+    void Paint(QPainter& painter) override;
+
+private:
+    std::string caption_;
+    QString text_;
+    FontObject font_;
+    QFont qfont_;
+    Color foreColor_ = 0;
+};
+
+class QtImage : public QtWidgetBase<Image> {
+public:
+    using QtWidgetBase::QtWidgetBase;
+    PictureRef Picture() const override { return picture_; }
+    void SetPicture(PictureRef picture) override;
+    void Paint(QPainter& painter) override;
+
+private:
+    PictureRef picture_;
+    QImage image_;
+};
+
+class QtLine : public QtWidgetBase<Line> {
+public:
+    using QtWidgetBase::QtWidgetBase;
+    void SetPoints(int x1, int y1, int x2, int y2) override;
+    int X1() const override { return x1_; }
+    int Y1() const override { return y1_; }
+    int X2() const override { return x2_; }
+    int Y2() const override { return y2_; }
+    Color BorderColor() const override { return color_; }
+    void SetBorderColor(Color color) override { Assign(color_, color); }
+    void Paint(QPainter& painter) override;
+    bool HitTestable() const override { return false; }
+
+protected:
+    QRect ComputeRect() const override;
+
+private:
+    QPoint PixelPoint(int x, int y) const;
+    int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    Color color_ = 0;
+};
+
+// ---- Real widgets ----
+
+class QtPictureWidget;
+
+// A picture surface: its own QWidget, holding windowless children placed in pixels; the single
+// line border narrows the inner area by one pixel on each side.
+class QtPictureSurface : public QtWidgetBase<PictureSurface>, private InputSink {
+public:
+    QtPictureSurface(QtWidgetFactory& factory, QtNode* parent, std::string name);
+    ElementLayer* Layer() override;
+    bool ChildrenInPixels() const override { return true; }
+    bool Border() const override { return border_; }
+    void SetBorder(bool singleLine) override;
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+
+protected:
+    void Resized() override;
+
+private:
+    friend class QtPictureWidget;
+    void NotifyIfClientChanged(int oldWidth, int oldHeight);
+    QPointF SinkUnits(QPoint hostPoint) const override;
+    void SinkMouseDown(MouseArgs& args) override;
+    void SinkMouseMove(MouseArgs& args) override;
+    void SinkMouseUp(MouseArgs& args) override;
+    void SinkClick() override;
+    void SinkDblClick() override;
+    void SinkKeyDown(KeyArgs& args) override;
+    void SinkKeyPress(int16_t& keyAscii) override;
+    void SinkKeyUp(KeyArgs& args) override;
+    QtPictureWidget* widget_;
+    bool border_ = false;
+    int clientWidth_ = 0, clientHeight_ = 0;
+};
+
+// Widgets that are plain Qt widgets: their mouse and key events reach the handlers through an
+// event filter; a KeyPress handler that sets the key to 0 keeps it from the widget.
+class QtRealNode : public QObject {
+public:
+    // `clickOnRelease`: a left click on the widget raises Click (a text box does; lists and
+    // buttons raise it from their own signals).
+    QtRealNode(QtNode& node, bool clickOnRelease) : node_(node), clickOnRelease_(clickOnRelease) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QtNode& node_;
+    bool clickOnRelease_;
+    bool clickArmed_ = false;
+    bool forwarding_ = false;
+};
+
+class QtTextBox : public QtWidgetBase<TextBox> {
+public:
+    QtTextBox(QtWidgetFactory& factory, QtNode* parent, std::string name);
+    bool Focusable() const override { return true; }
+    const std::string& Text() const override { return text_; }
+    void SetText(const std::string& text) override;
+    int MaxLength() const override { return maxLength_; }
+    void SetMaxLength(int length) override;
+    int SelStart() const override;
+    void SetSelStart(int start) override;
+    int SelLength() const override;
+    void SetSelLength(int length) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
+    QLineEdit& Edit() const { return *edit_; }
+
+private:
+    QLineEdit* edit_;
+    QtRealNode filter_;
+    std::string text_;
+    int maxLength_ = 0;
+    FontObject font_;
+};
+
+class QtDropDownList : public QtWidgetBase<DropDownList> {
+public:
+    QtDropDownList(QtWidgetFactory& factory, QtNode* parent, std::string name);
+    bool Focusable() const override { return true; }
+    void Clear() override;
+    void AddItem(const std::string& item) override;
+    int ListCount() const override { return static_cast<int>(items_.size()); }
+    const std::string& List(int index) const override;
+    int ListIndex() const override { return listIndex_; }
+    // Outside -1..ListCount()-1: error 380, as a list box refuses it.
+    void SetListIndex(int index) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
+    QComboBox& Combo() const { return *combo_; }
+
+private:
+    void IndexChanged(int index);
+    QComboBox* combo_;
+    QtRealNode filter_;
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    FontObject font_;
+};
+
+class QtFrameWidget;
+
+class QtFrame : public QtWidgetBase<Frame>, private InputSink {
+public:
+    QtFrame(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    ElementLayer* Layer() override;
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+
+private:
+    QPointF SinkUnits(QPoint hostPoint) const override;
+    void SinkMouseDown(MouseArgs& args) override;
+    void SinkMouseMove(MouseArgs& args) override;
+    void SinkMouseUp(MouseArgs& args) override;
+    void SinkClick() override;
+    void SinkDblClick() override;
+    void SinkKeyDown(KeyArgs&) override {}
+    void SinkKeyPress(int16_t&) override {}
+    void SinkKeyUp(KeyArgs&) override {}
+    QtFrameWidget* widget_;
+    std::string caption_;
+};
+
+class QtCheckBox : public QtWidgetBase<CheckBox> {
+public:
+    QtCheckBox(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    bool Focusable() const override { return true; }
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    int Value() const override { return value_; }
+    void SetValue(int value) override;
+
+private:
+    void StateChanged(int state);
+    QCheckBox* box_;
+    QtRealNode filter_;
+    std::string caption_;
+    int value_ = 0;
+};
+
+class QtOptionButton : public QtWidgetBase<OptionButton> {
+public:
+    QtOptionButton(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
+    bool Focusable() const override { return true; }
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    bool Value() const override { return value_; }
+    void SetValue(bool value) override;
+
+private:
+    void Toggled(bool checked);
+    QRadioButton* button_;
+    QtRealNode filter_;
+    std::string caption_;
+    bool value_ = false;
+};
+
+class QtPushButton : public QtWidgetBase<PushButton> {
+public:
+    QtPushButton(QtWidgetFactory& factory, QtNode* parent, std::string name);
+    bool Focusable() const override { return true; }
+    const std::string& Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    bool IsDefault() const override { return default_; }
+    void SetDefault(bool isDefault) override;
+    bool IsCancel() const override { return cancel_; }
+    void SetCancel(bool isCancel) override { cancel_ = isCancel; }
+    QPushButton& Button() const { return *button_; }
+
+private:
+    QPushButton* button_;
+    QtRealNode filter_;
+    std::string caption_;
+    bool default_ = false, cancel_ = false;
+};
+
+// Makes and owns the widgets of one control or dialog. `root` is the real widget that holds the
+// widgets made without a parent (the control's surface or the dialog), measured in twips.
+class QtWidgetFactory : public WidgetFactory {
+public:
+    QtWidgetFactory(QtHost& host, const ScreenMetrics& metrics, QWidget& root, ElementLayer& rootLayer,
+                    QtControlSite* site);
+    ~QtWidgetFactory() override;
+
+    Panel& CreatePanel(Widget* parent, const std::string& name, int index) override;
+    CommandButton& CreateCommandButton(Widget* parent, const std::string& name, int index) override;
+    PictureSurface& CreatePictureSurface(Widget* parent, const std::string& name) override;
+    TextBox& CreateTextBox(Widget* parent, const std::string& name) override;
+    DropDownList& CreateDropDownList(Widget* parent, const std::string& name) override;
+    Label& CreateLabel(Widget* parent, const std::string& name, int index) override;
+    Frame& CreateFrame(Widget* parent, const std::string& name, int index) override;
+    CheckBox& CreateCheckBox(Widget* parent, const std::string& name, int index) override;
+    OptionButton& CreateOptionButton(Widget* parent, const std::string& name, int index) override;
+    Image& CreateImage(Widget* parent, const std::string& name) override;
+    Line& CreateLine(Widget* parent, const std::string& name, int index) override;
+    PushButton& CreatePushButton(Widget* parent, const std::string& name) override;
+
+    // The widget of that name and array index (-1 for none), or null.
+    Widget* Find(const std::string& name, int index = -1) const;
+    template <class T>
+    T& Get(const std::string& name, int index = -1) const {
+        auto* found = dynamic_cast<T*>(Find(name, index));
+        if (!found) throw std::logic_error("no widget " + name + "(" + std::to_string(index) + ") of that kind");
+        return *found;
+    }
+    static QtNode& Node(Widget& widget) { return dynamic_cast<QtNode&>(widget); }
+    std::vector<QtNode*> Nodes() const;
+
+    QtHost& Host() const { return host_; }
+    QtControlSite* Site() const { return site_; }
+    QWidget& Root() const { return root_; }
+    ElementLayer& RootLayer() const { return rootLayer_; }
+    double TwipsPerPixelX() const { return metrics_.TwipsPerPixelX(); }
+    double TwipsPerPixelY() const { return metrics_.TwipsPerPixelY(); }
+    // The keyboard moved between windowless children without Qt seeing a focus change.
+    void FocusMovedWithin();
+
+private:
+    template <class T, class... Args>
+    T& Add(Widget* parent, Args&&... args);
+    QtHost& host_;
+    const ScreenMetrics& metrics_;
+    QWidget& root_;
+    ElementLayer& rootLayer_;
+    QtControlSite* site_;
+    std::vector<std::unique_ptr<QtNode>> nodes_;
+};
+
+}  // namespace VemoCalendar

@@ -1,0 +1,80 @@
+// The VemoCalendar demo: a form with a calendar and an event log.
+//   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--screenshot FILE.png]
+// With --screenshot (or when there is no display) the form is rendered off screen to a PNG.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "DemoWindow.h"
+#include "qt/QtConvert.h"
+
+using namespace VemoCalendar;
+
+namespace {
+
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool headless = !HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("vemodemo");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("VemoCalendar demo: a form with a calendar and an event log.");
+    parser.addHelpOption();
+    QCommandLineOption today("today", "Fix today's date (YYYY-MM-DD).", "date");
+    QCommandLineOption locale("locale", "Month and weekday names of this locale (for example de_DE).", "name");
+    QCommandLineOption open("open", "Load this form file.", "file");
+    QCommandLineOption screenshot("screenshot", "Render the form to this PNG and exit.", "file");
+    parser.addOptions({today, locale, open, screenshot});
+    parser.process(app);
+
+    QtHost& host = QtHost::ForApplication();
+    if (parser.isSet(today)) {
+        const QDate date = QDate::fromString(parser.value(today), Qt::ISODate);
+        if (!date.isValid()) {
+            std::fprintf(stderr, "vemodemo: --today wants YYYY-MM-DD, not %s\n", qPrintable(parser.value(today)));
+            return 2;
+        }
+        host.SetToday(FromQDate(date));
+    }
+    if (parser.isSet(locale)) {
+        QLocale::setDefault(QLocale(parser.value(locale)));
+        host.SetLocale(QLocale(parser.value(locale)));
+    }
+
+    DemoWindow window(host);
+    if (parser.isSet(open) && !window.OpenForm(parser.value(open), true)) {
+        std::fprintf(stderr, "vemodemo: cannot open %s\n", qPrintable(parser.value(open)));
+        return 1;
+    }
+    window.resize(700, 330);
+
+    QString picture = parser.value(screenshot);
+    if (picture.isEmpty() && headless) {
+        picture = "vemodemo.png";
+        std::printf("No display: rendering the form off screen instead.\n");
+    }
+    if (picture.isEmpty()) {
+        window.show();
+        return app.exec();
+    }
+    window.show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    if (!window.grab().save(picture, "PNG")) {
+        std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
+        return 1;
+    }
+    std::printf("Screenshot written to %s\n", qPrintable(QFileInfo(picture).absoluteFilePath()));
+    return 0;
+}
