@@ -123,7 +123,7 @@ void QvCalendar::calNextMonthForeColor(int32_t value) { SetClassColor(calNextMon
 
 // ---- Read-only ----
 
-std::string QvCalendar::calVersion() {
+std::string QvCalendar::calVersion() const {
     const LibraryIdentity library = site_.Library();
     versionText_ = std::to_string(library.major) + "." + std::to_string(library.minor) + "." +
                    std::to_string(library.revision);

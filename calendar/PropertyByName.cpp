@@ -63,10 +63,7 @@ constexpr PropertyAccess ReadOnlyProperty(std::string_view name) {
 
 // In the order of the control's interface.
 constexpr std::array kProperties{
-    // calVersion also refreshes the control's copy of the version text, so it is not const;
-    // controls are never const objects, the host creates and owns them.
-    PropertyAccess{"calVersion", [](const QvCalendar& c) { return Variant(const_cast<QvCalendar&>(c).calVersion()); },
-                   nullptr},
+    VEMO_READ_ONLY(std::string, calVersion),
     VEMO_READ_ONLY(int32_t, hwnd),
     VEMO_READ_ONLY(int32_t, hDC),
     VEMO_INT32(calHeight),

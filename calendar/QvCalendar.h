@@ -123,7 +123,7 @@ public:
     void calNextMonthForeColor(int32_t value);
 
     // "2.1.0" from the host's library identity.
-    std::string calVersion();
+    std::string calVersion() const;
     int32_t hwnd() const;
     int32_t hDC() const;
 
@@ -279,7 +279,7 @@ private:
     int32_t hoverBevel_ = 0;
     std::array<std::string, 12> monthNames_;  // month m at [m - 1]
     std::array<std::string, 7> dayNames_;     // weekday w (Sunday = 1) at [w - 1]
-    std::string versionText_;
+    mutable std::string versionText_;  // the last version text handed out
 };
 
 }  // namespace VemoCalendar

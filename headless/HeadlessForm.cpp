@@ -21,6 +21,11 @@ HeadlessControlSite& HeadlessForm::AddSite(const std::string& name, double left,
     return *sites_.back();
 }
 
+void HeadlessForm::RemoveSite(HeadlessControlSite& site) {
+    if (focusedSite_ == &site) focusedSite_ = nullptr, focusedWidget_ = nullptr;
+    std::erase_if(sites_, [&site](const auto& s) { return s.get() == &site; });
+}
+
 HeadlessControlSite& HeadlessForm::Site(const std::string& name) {
     for (auto& s : sites_)
         if (s->Name() == name) return *s;

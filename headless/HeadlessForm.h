@@ -103,12 +103,18 @@ public:
         auto control = std::make_unique<C>(site);
         C& ref = *control;
         site.Attach(std::move(control));
-        ref.UserControl_ReadProperties(bag);
+        try {
+            ref.UserControl_ReadProperties(bag);
+        } catch (...) {
+            RemoveSite(site);  // a control that fails to load does not stay half-made on the form
+            throw;
+        }
         ref.UserControl_Resize();
         return ref;
     }
     HeadlessControlSite& Site(const std::string& name);
     HeadlessControlSite& AddSite(const std::string& name, double left, double top, double width, double height);
+    void RemoveSite(HeadlessControlSite& site);
     HeadlessControlSite* SiteOf(const Widget& widget);
 
     // ---- ParentForm ----

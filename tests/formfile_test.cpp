@@ -356,6 +356,7 @@ TEST_F(FormFileCalendarTest, WrongTypeFailsOnlyItsControl) {
     auto& whole = dynamic_cast<QvCalendar&>(form.Site("Whole").GetControl());
     EXPECT_EQ(whole.calMinYear(), 1900);
     EXPECT_EQ(whole.calValue(), Date(36000));
+    EXPECT_THROW(form.Site("Broken"), std::logic_error);  // the failed control left no site behind
 }
 
 // ---- Damaged files ----
