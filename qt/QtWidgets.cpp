@@ -122,7 +122,20 @@ void QtNode::Update() const {
 
 void QtNode::ApplyVisibility() {
     if (window_) {
-        window_->setVisible(ShownInHost());
+        // A hide is applied once control returns to the event loop: a widget hidden and shown
+        // again within one handler (as the layout pass does with its surface) is never taken
+        // off the screen, so it neither repaints nor loses the focus it holds.
+        if (ShownInHost()) {
+            hidePending_ = false;
+            if (window_->isHidden()) window_->show();
+        } else if (!hidePending_ && !window_->isHidden()) {
+            hidePending_ = true;
+            QMetaObject::invokeMethod(window_, [this] {
+                if (!hidePending_) return;
+                hidePending_ = false;
+                if (!ShownInHost()) window_->hide();
+            }, Qt::QueuedConnection);
+        }
         return;
     }
     if (!rect_.isEmpty()) HostLayer().HostWidget().update(rect_);

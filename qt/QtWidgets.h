@@ -108,6 +108,7 @@ protected:
     std::vector<QtNode*> children_;
     QRect rect_;
     QWidget* window_ = nullptr;
+    bool hidePending_ = false;
     bool clickArmed_ = false;
 };
 

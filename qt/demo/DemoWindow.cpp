@@ -77,6 +77,7 @@ QvCalendarWidget& DemoWindow::AddCalendar(QvCalendarWidget* calendar, double lef
     connect(calendar, &QvCalendarWidget::ValueChanged, this, [this] { ShowStatus(); });
     calendar->show();
     calendars_.push_back(calendar);
+    log_->appendPlainText(QString("%1 placed at (%2, %3), %4 x %5 twips").arg(name).arg(left).arg(top).arg(width).arg(height));
     return *calendar;
 }
 

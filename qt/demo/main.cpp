@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemodemo: cannot open %s\n", qPrintable(parser.value(open)));
         return 1;
     }
-    window.resize(700, 330);
+    window.resize(780, 330);
 
     QString picture = parser.value(screenshot);
     if (picture.isEmpty() && headless) {

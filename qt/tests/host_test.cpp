@@ -1,0 +1,154 @@
+// The Qt host's own facts: units at several screen densities, locale names, message boxes.
+#include <QMessageBox>
+#include <QTimer>
+
+#include "host/ControlError.h"
+
+#include "QtCalendarFixture.h"
+
+namespace VemoCalendar {
+namespace {
+
+TEST(QtHostUnits, TwipsFollowTheScreenDensity) {
+    // 96, 144 and 192 DPI: 15, 10 and 7.5 twips per pixel.
+    for (const double factor : {15.0, 10.0, 7.5}) {
+        QtHost host;
+        host.SetTwipsPerPixel(factor);
+        QWidget form;
+        QvCalendarWidget calendar(&form, &host);
+        calendar.site().Move(0, 0, 4200, 3000);
+        EXPECT_EQ(calendar.width(), static_cast<int>(std::nearbyint(4200 / factor))) << factor;
+        EXPECT_EQ(calendar.height(), static_cast<int>(std::nearbyint(3000 / factor))) << factor;
+        EXPECT_EQ(calendar.calWidth(), 4200) << "reads back what was set";
+        const auto& surface = calendar.site().Get<PictureSurface>("Picture1");
+        EXPECT_EQ(surface.ClientWidth(), calendar.width());
+        // The month/year row's interior is in twips: its 45-twip margin is 3, 4.5 or 6 pixels.
+        calendar.setCalShowDropdownMonth(true);
+        const QRect list = QtWidgetFactory::Node(calendar.site().Get<DropDownList>("cbxMonth")).PixelRect();
+        const QRect row = QtWidgetFactory::Node(calendar.site().Get<Panel>("pnlMonthYear")).PixelRect();
+        EXPECT_EQ(list.left() - row.left(), static_cast<int>(std::nearbyint(45 / factor))) << factor;
+    }
+}
+
+TEST(QtHostUnits, ScreenDensityComesFromTheScreen) {
+    QtHost host;
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    EXPECT_DOUBLE_EQ(host.TwipsPerPixelX(), 1440.0 / dpi);
+}
+
+TEST(QtHostLocale, NamesComeFromTheLocale) {
+    const QtLocaleNames german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.MonthName(3, false), "März");
+    EXPECT_EQ(german.WeekdayName(1, false), "Sonntag");  // 1 is Sunday
+    EXPECT_EQ(german.WeekdayName(2, false), "Montag");
+    const QtLocaleNames english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(english.MonthName(1, true), "Jan");
+    EXPECT_EQ(english.WeekdayName(7, true), "Sat");
+    const QtLocaleNames japanese(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(japanese.MonthName(3, false), "3月");
+}
+
+TEST(QtHostLocale, CalendarShowsTheLocalesNames) {
+    QtHost host;
+    host.SetToday(MakeDate(1997, 3, 10));
+    host.SetLocale(QLocale(QLocale::German, QLocale::Germany));
+    QWidget form;
+    QvCalendarWidget calendar(&form, &host);
+    EXPECT_EQ(calendar.site().Get<Panel>("pnlText").Caption(), "März 1997");
+    EXPECT_EQ(calendar.site().Get<Panel>("pnlCalDay", 2).Caption(), "M");
+}
+
+TEST(QtHostToday, TodayIsTheSystemDateUnlessFixed) {
+    QtHost host;
+    EXPECT_EQ(ToQDate(host.Today()), QDate::currentDate());
+    host.SetToday(MakeDate(2001, 2, 3));
+    EXPECT_EQ(ToQDate(host.Today()), QDate(2001, 2, 3));
+}
+
+TEST(QtHostMessageBox, ShowsTheRequestAndReturnsTheAnswer) {
+    QtHost host;
+    MessageBoxRequest request{"Save changes?", "Form", MessageIcon::Question, MessageButtons::YesNo};
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        icon = box->icon();
+        text = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(host.ShowMessageBox(request, nullptr), MessageResult::No);
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(text, "Save changes?");
+}
+
+TEST(QtHostMessageBox, EscapeCancelsAnOkCancelBox) {
+    QtHost host;
+    MessageBoxRequest request{"Go on?", "Form", MessageIcon::Exclamation, MessageButtons::OKCancel};
+    QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    EXPECT_EQ(host.ShowMessageBox(request, nullptr), MessageResult::Cancel);
+}
+
+TEST(QtHostDialogs, AboutBoxClosesWithEnterAndLoadsAfreshEachTime) {
+    QtHost host;
+    for (int showing = 0; showing < 2; ++showing) {
+        QString caption;
+        bool visibleWhileUp = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            caption = modal->windowTitle();
+            visibleWhileUp = host.About().IsVisible();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        host.About().ShowModal();
+        EXPECT_EQ(caption, "About VemoCalendar");
+        EXPECT_TRUE(visibleWhileUp);
+        EXPECT_FALSE(host.About().IsVisible());
+    }
+}
+
+TEST(QtHostWidgets, ListReportsClickOnlyWhenItsIndexChanges) {
+    QtHost host;
+    QWidget form;
+    QvCalendarWidget calendar(&form, &host);
+    auto& factory = calendar.site().Factory();
+    DropDownList& list = factory.CreateDropDownList(nullptr, "lstTest");
+    int clicks = 0;
+    list.Events().Click = [&clicks] { ++clicks; };
+    list.AddItem("a");
+    list.AddItem("b");
+    EXPECT_EQ(list.ListIndex(), -1) << "adding items selects nothing";
+    list.SetListIndex(1);
+    list.SetListIndex(1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_THROW(list.SetListIndex(2), ControlError);
+    list.Clear();
+    EXPECT_EQ(clicks, 1) << "clearing is no choice";
+    EXPECT_EQ(list.ListIndex(), -1);
+}
+
+TEST(QtHostWidgets, CommandButtonRefusesValuesOutsideItsRanges) {
+    QtHost host;
+    QWidget form;
+    QvCalendarWidget calendar(&form, &host);
+    CommandButton& button = calendar.site().Factory().CreateCommandButton(nullptr, "cmdTest", -1);
+    EXPECT_THROW(button.SetBevelWidth(11), ControlError);
+    EXPECT_THROW(button.SetFont3D(5), ControlError);
+    EXPECT_THROW(button.SetAutoSize(3), ControlError);
+    EXPECT_THROW(button.SetMousePointer(16), ControlError);
+    button.SetMousePointer(99);
+    EXPECT_EQ(button.MousePointer(), 99);
+    // Button to picture: the button takes the picture's size plus bevel and outline.
+    auto picture = std::make_shared<PictureObject>();
+    picture->width = 20;
+    picture->height = 10;
+    picture->pixels.assign(200, 0xFF00FF00);
+    button.SetPicture(picture);
+    button.SetAutoSize(2);
+    EXPECT_EQ(button.Width(), (20 + 2 * 3) * 15);
+    EXPECT_EQ(button.Height(), (10 + 2 * 3) * 15);
+}
+
+}  // namespace
+}  // namespace VemoCalendar
