@@ -168,7 +168,8 @@ void QtHost::SyncFocus() {
             break;
         }
     }
-    // Widgets of dialogs belong to no control.
+    // Widgets of dialogs belong to no control, nor do those of a control being taken down.
+    if (site && !sites_.contains(&site->Surface())) site = nullptr;
     if (!site) widget = nullptr;
     MoveFocus(site, widget);
 }

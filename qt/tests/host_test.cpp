@@ -152,3 +152,71 @@ TEST(QtHostWidgets, CommandButtonRefusesValuesOutsideItsRanges) {
 
 }  // namespace
 }  // namespace VemoCalendar
+
+#include "formfile/FormBag.h"
+
+namespace VemoCalendar {
+namespace {
+
+TEST(QtWrapper, PropertiesAndAStoredBagRoundTrip) {
+    QtHost host;
+    host.SetToday(MakeDate(1997, 6, 10));
+    QWidget form;
+    QvCalendarWidget calendar(&form, &host, "QvCalendar1");
+    std::vector<QString> changed;
+    QObject::connect(&calendar, &QvCalendarWidget::PropertyChanged, &calendar,
+                     [&changed](const QString& name) { changed.push_back(name); });
+    EXPECT_TRUE(calendar.setProperty("calValue", QDate(2004, 2, 29)));
+    EXPECT_TRUE(calendar.setProperty("calCaption", QString("Termine")));
+    EXPECT_TRUE(calendar.setProperty("calSelectedDayBackColor", QColor(0, 128, 0)));
+    EXPECT_TRUE(calendar.setProperty("calFirstDayofWeek", 2));
+    EXPECT_EQ(changed, (std::vector<QString>{"calValue", "calCaption", "calSelectedDayBackColor", "calFirstDayofWeek"}));
+    EXPECT_EQ(calendar.property("calLeapYear").toBool(), true);
+    EXPECT_EQ(calendar.property("calVersion").toString(), "2.1.0");
+    EXPECT_THROW(calendar.setCalAppearance(3), ControlError);
+
+    FormBag bag;
+    calendar.writeProperties(bag);
+    QvCalendarWidget loaded(bag, &form, &host, "QvCalendar2");
+    EXPECT_EQ(loaded.calValue(), QDate(2004, 2, 29));
+    EXPECT_EQ(loaded.calCaption(), "Termine");
+    EXPECT_EQ(loaded.calSelectedDayBackColor(), QColor(0, 128, 0));
+    EXPECT_EQ(loaded.calFirstDayofWeek(), 2);
+    EXPECT_EQ(loaded.site().Get<Panel>("pnlTitleBar1").Caption(), " Termine");
+}
+
+TEST(QtWrapper, DamagedBagFailsTheLoadWithTypeMismatch) {
+    QtHost host;
+    QWidget form;
+    FormBag bag;
+    bag.Set("calMinYear", Variant("not a year"));
+    try {
+        QvCalendarWidget loaded(bag, &form, &host);
+        FAIL() << "a year that is text must not load";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.number, 13);
+    }
+}
+
+TEST(QtWrapper, KeyPressHandlerChangesWhatTheControlSees) {
+    QtHost host;
+    QWidget form;
+    QvCalendarWidget calendar(&form, &host);
+    form.show();
+    std::vector<int> seen;
+    QObject::connect(&calendar, &QvCalendarWidget::KeyPress, &calendar, [&seen](KeyPressArgs& args) {
+        seen.push_back(args.keyAscii);
+        args.keyAscii = 'Z';
+    });
+    QVariantList logged;
+    QObject::connect(&calendar, &QvCalendarWidget::EventRaised, &calendar,
+                     [&logged](const QString& name, const QVariantList& args) { if (name == "KeyPress") logged = args; });
+    calendar.setFocus();
+    QTest::keyClick(&calendar, Qt::Key_A, {}, 'a');
+    EXPECT_EQ(seen, (std::vector<int>{'a'}));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_EQ(logged[0].toInt(), 'Z');
+}
+
+}  // namespace
+}  // namespace VemoCalendar
