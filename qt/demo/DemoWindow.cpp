@@ -110,7 +110,7 @@ void DemoWindow::Log(const QString& control, const QString& event, const QVarian
 void DemoWindow::ShowStatus() {
     QStringList values;
     for (QvCalendarWidget* calendar : calendars_)
-        values << calendar->objectName() + ".calValue = " + calendar->calValue().toString("dddd, d MMMM yyyy");
+        values << calendar->objectName() + ".calValue = " + QLocale().toString(calendar->calValue(), "dddd, d MMMM yyyy");
     statusBar()->showMessage(values.join("   "));
 }
 

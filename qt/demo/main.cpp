@@ -1,5 +1,6 @@
 // The VemoCalendar demo: a form with a calendar and an event log.
-//   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--screenshot FILE.png]
+//   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--save FORM.json]
+//            [--screenshot FILE.png]
 // With --screenshot (or when there is no display) the form is rendered off screen to a PNG.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,11 +22,21 @@ bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The off-screen platform warns that it cannot pass size hints on; that says nothing about the form.
+QtMessageHandler standardHandler = nullptr;
+
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("propagateSizeHints")) return;
+    if (standardHandler) standardHandler(type, context, message);
+    else std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool headless = !HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") standardHandler = qInstallMessageHandler(QuietOffscreen);
     QApplication app(argc, argv);
     QApplication::setApplicationName("vemodemo");
 
@@ -35,8 +46,9 @@ int main(int argc, char** argv) {
     QCommandLineOption today("today", "Fix today's date (YYYY-MM-DD).", "date");
     QCommandLineOption locale("locale", "Month and weekday names of this locale (for example de_DE).", "name");
     QCommandLineOption open("open", "Load this form file.", "file");
+    QCommandLineOption save("save", "Save the form to this form file once it is set up.", "file");
     QCommandLineOption screenshot("screenshot", "Render the form to this PNG and exit.", "file");
-    parser.addOptions({today, locale, open, screenshot});
+    parser.addOptions({today, locale, open, save, screenshot});
     parser.process(app);
 
     QtHost& host = QtHost::ForApplication();
@@ -58,6 +70,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemodemo: cannot open %s\n", qPrintable(parser.value(open)));
         return 1;
     }
+    if (parser.isSet(save) && !window.SaveForm(parser.value(save))) return 1;
     window.resize(780, 330);
 
     QString picture = parser.value(screenshot);
