@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStaticText>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
