@@ -139,6 +139,7 @@ void QvCalendar::ApplyFixedSettings() {
     pnlTitleBar0_->SetForeColor(kSysButtonText);
     pnlTitleBar0_->SetBackColor(kSysMenu);
     pnlTitleBar1_->SetFont(ArialFont(true));
+    pnlTitleBar1_->SetAlignment(VemocalLeftMiddle);  // the caption reads from the left, after its blank
     for (Panel* title : {pnlText_, pnlMonthYear_}) {
         title->SetBackColor(0xC0C0C0);
         title->SetForeColor(0);

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "CalendarFixture.h"
 #include "calendar/NameTables.h"
 #include "host/ControlError.h"
@@ -97,36 +99,33 @@ TEST_F(Appearance, NoFontIsRefused) {
 TEST_F(Appearance, ColoursRepaintEveryCellOfTheirClass) {
     cal->calValue(MakeDate(1997, 6, 15));
     cal->calFirstDayofWeek(VemocalMonday);  // leading May days, weekend columns 6 and 7
-    const struct {
-        void (QvCalendar::*set)(int32_t);
-        const char* tag;
-        bool back;
-    } cases[] = {
-        {&QvCalendar::calPreviousMonthBackColor, "Prev", true},
-        {&QvCalendar::calPreviousMonthForeColor, "Prev", false},
-        {&QvCalendar::calNextMonthBackColor, "Next", true},
-        {&QvCalendar::calNextMonthForeColor, "Next", false},
-        {&QvCalendar::calCurrentMonthBackColor, "Curr", true},
-        {&QvCalendar::calCurrentMonthForeColor, "Curr", false},
-        {&QvCalendar::calCurrentMonthWeekendsBackColor, "CurrWeekend", true},
-        {&QvCalendar::calCurrentMonthWeekendsForeColor, "CurrWeekend", false},
-        {&QvCalendar::calCurrentDateBackColor, "CurrToday", true},
-        {&QvCalendar::calCurrentDateForeColor, "CurrToday", false},
-        {&QvCalendar::calSelectedDayBackColor, "CurrSelected", true},
-        {&QvCalendar::calSelectedDayForeColor, "CurrSelected", false},
+    using Setter = void (*)(QvCalendar&, int32_t);
+    const std::vector<std::tuple<Setter, std::string, bool>> cases = {
+        {[](QvCalendar& c, int32_t v) { c.calPreviousMonthBackColor(v); }, "Prev", true},
+        {[](QvCalendar& c, int32_t v) { c.calPreviousMonthForeColor(v); }, "Prev", false},
+        {[](QvCalendar& c, int32_t v) { c.calNextMonthBackColor(v); }, "Next", true},
+        {[](QvCalendar& c, int32_t v) { c.calNextMonthForeColor(v); }, "Next", false},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentMonthBackColor(v); }, "Curr", true},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentMonthForeColor(v); }, "Curr", false},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentMonthWeekendsBackColor(v); }, "CurrWeekend", true},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentMonthWeekendsForeColor(v); }, "CurrWeekend", false},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentDateBackColor(v); }, "CurrToday", true},
+        {[](QvCalendar& c, int32_t v) { c.calCurrentDateForeColor(v); }, "CurrToday", false},
+        {[](QvCalendar& c, int32_t v) { c.calSelectedDayBackColor(v); }, "CurrSelected", true},
+        {[](QvCalendar& c, int32_t v) { c.calSelectedDayForeColor(v); }, "CurrSelected", false},
     };
     Color next = 0x010203;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.tag);
+    for (const auto& [set, tag, back] : cases) {
+        SCOPED_TRACE(tag);
         next += 0x010101;
-        (cal->*c.set)(static_cast<int32_t>(next));
+        set(*cal, static_cast<int32_t>(next));
         int painted = 0;
         for (int k = 1; k <= 42; ++k)
-            if (Cell(k).Tag() == c.tag) {
-                EXPECT_EQ(c.back ? Cell(k).BackColor() : Cell(k).ForeColor(), next);
+            if (Cell(k).Tag() == tag) {
+                EXPECT_EQ(back ? Cell(k).BackColor() : Cell(k).ForeColor(), next);
                 ++painted;
             } else {
-                EXPECT_NE(c.back ? Cell(k).BackColor() : Cell(k).ForeColor(), next);
+                EXPECT_NE(back ? Cell(k).BackColor() : Cell(k).ForeColor(), next);
             }
         EXPECT_GT(painted, 0);
     }

@@ -129,7 +129,8 @@ private:
             case 0: return std::to_string(Between(0, 12000));
             case 1: {
                 // Limits from a damaged bag may stand the wrong way round.
-                const auto [low, high] = std::minmax(cal_->calMinYear(), cal_->calMaxYear());
+                const int32_t low = std::min(cal_->calMinYear(), cal_->calMaxYear());
+                const int32_t high = std::max(cal_->calMinYear(), cal_->calMaxYear());
                 return std::to_string(Between(low - 2, high + 2));
             }
             case 2: return "";
