@@ -316,6 +316,9 @@ FormFile ParseFormFile(std::string_view text) {
         // `byte` counts from 1 and points at the last character read.
         throw FormFileError("form file syntax error at " + LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " +
                             SyntaxExplanation(e));
+    } catch (const Json::out_of_range& e) {
+        // A number too large for any type (1e400) is no value the form can hold.
+        throw FormFileError(std::string("form file holds a number out of range: ") + e.what());
     }
 
     const std::string where = "form file";

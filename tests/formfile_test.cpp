@@ -388,6 +388,8 @@ TEST(FormFileErrors, DamagedStructureIsNamed) {
     };
     const Case cases[] = {
         {"[]", {"object"}},
+        {R"({"format": "VemoCalendar form", "version": 1, "width": 1e400, "height": 1, "controls": []})",
+         {"out of range"}},
         {R"({"format": "other", "version": 1, "width": 1, "height": 1, "controls": []})", {"\"format\""}},
         {R"({"format": "VemoCalendar form", "version": 2, "width": 1, "height": 1, "controls": []})",
          {"version 2", "newer"}},
