@@ -1,5 +1,7 @@
 #include "DemoWindow.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,6 +28,7 @@ QStringList ArgumentNames(const QString& event) {
 }
 
 constexpr double kFormWidth = 4560, kFormHeight = 3360;  // twips: room for one 4200 x 3000 calendar
+constexpr double kFormMargin = 180;                        // twips kept free right of and below controls
 
 }  // namespace
 
@@ -36,7 +39,7 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
 
     form_ = new QWidget(central);
     form_->setObjectName("Form1");
-    form_->setFixedSize(TwipsToPixels(kFormWidth, host.TwipsPerPixelX()), TwipsToPixels(kFormHeight, host.TwipsPerPixelY()));
+    SetFormSize(kFormWidth, kFormHeight);
     form_->setAutoFillBackground(true);
     row->addWidget(form_, 0, Qt::AlignTop);
 
@@ -107,6 +110,10 @@ void DemoWindow::Log(const QString& control, const QString& event, const QVarian
     log_->appendPlainText(line);
 }
 
+void DemoWindow::SetFormSize(double widthTwips, double heightTwips) {
+    form_->setFixedSize(TwipsToPixels(widthTwips, host_.TwipsPerPixelX()), TwipsToPixels(heightTwips, host_.TwipsPerPixelY()));
+}
+
 void DemoWindow::ShowStatus() {
     QStringList values;
     for (QvCalendarWidget* calendar : calendars_)
@@ -142,6 +149,14 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
     }
     for (QvCalendarWidget* old : calendars_) delete old;
     calendars_.clear();
+    // The form takes its stored size, grown where a control would stand beyond it.
+    double width = form.width, height = form.height;
+    for (QvCalendarWidget* calendar : loaded) {
+        const QRectF place = calendar->property("vemoPlace").toRectF();
+        width = std::max(width, place.right() + kFormMargin);
+        height = std::max(height, place.bottom() + kFormMargin);
+    }
+    SetFormSize(width, height);
     for (QvCalendarWidget* calendar : loaded) {
         const QRectF place = calendar->property("vemoPlace").toRectF();
         AddCalendar(calendar, place.left(), place.top(), place.width(), place.height());
@@ -156,9 +171,9 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
 
 bool DemoWindow::SaveForm(const QString& path) {
     FormFile form;
-    form.width = kFormWidth;
-    form.height = kFormHeight;
     const double tx = host_.TwipsPerPixelX(), ty = host_.TwipsPerPixelY();
+    form.width = form_->width() * tx;
+    form.height = form_->height() * ty;
     try {
         for (QvCalendarWidget* calendar : calendars_) {
             StoredControl stored;

@@ -24,6 +24,7 @@ public:
 private:
     QvCalendarWidget& AddCalendar(QvCalendarWidget* calendar, double left, double top, double width, double height);
     void Log(const QString& control, const QString& event, const QVariantList& args);
+    void SetFormSize(double widthTwips, double heightTwips);
     void ShowStatus();
     void Open();
     void Save();
