@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include "CalendarFixture.h"
+#include "headless/MemoryPropertyBag.h"
 #include "calendar/NameTables.h"
 #include "host/ControlError.h"
 
@@ -236,6 +237,56 @@ TEST(LocaleNamesInTitles, OneLetterTitlesAreValidUtf8) {
     EXPECT_EQ(site.Get<Panel>("pnlText").Caption(), "июнь 1997");
     cal.calDayTitle(VemocalDayMedium);
     EXPECT_EQ(site.Get<Panel>("pnlCalDay", 1).Caption(), "вс");
+}
+
+}  // namespace
+}  // namespace VemoCalendar
+
+namespace VemoCalendar {
+namespace {
+
+// Everything a stored control carries is on its widgets once it has loaded, without a setter.
+TEST(RefreshAllAfterLoading, EveryWidgetShowsTheStoredSettings) {
+    HeadlessHost host;
+    host.SetToday(MakeDate(1997, 6, 10));
+    MemoryPropertyBag bag;
+    auto arrows = MakeFont("Verdana", 7);
+    bag.Set("calValue", Variant(MakeDate(1997, 6, 20)));
+    bag.Set("calFont", Variant(MakeFont("Georgia", 11)));
+    bag.Set("calScrollArrowsFont", Variant(arrows));
+    bag.Set("Enabled", Variant(false));
+    bag.Set("calCaption", Variant("Stored"));
+    bag.Set("calOutline", Variant(true));
+    bag.Set("calAppearance", Variant(int32_t{VemocalFlat}));
+    bag.Set("calFirstDayofWeek", Variant(int32_t{VemocalMonday}));
+    bag.Set("calSelectedDayBackColor", Variant(int32_t{0x123456}));
+    bag.Set("calCurrentMonthWeekendsForeColor", Variant(int32_t{0x0000FF}));
+    bag.Set("calMonthTitle", Variant(int32_t{VemocalMonthShort}));
+    bag.Set("calDayTitle", Variant(int32_t{VemocalDayMedium}));
+    bag.Set("calAlignmentNum", Variant(int32_t{VemocalLeftTop}));
+    bag.Set("calAlignmentDayTitle", Variant(int32_t{VemocalRightBottom}));
+    HeadlessForm form(host);
+    form.Load<QvCalendar>("Stored", bag, 0, 0, 4200, 3000);
+    auto& site = form.Site("Stored");
+    auto cell = [&](int k) -> Panel& { return site.Get<Panel>("pnlCalNum", k); };
+
+    EXPECT_EQ(site.Get<Panel>("pnlTitleBar1").Caption(), " Stored");
+    EXPECT_EQ(site.Get<Panel>("pnlTitleBar1").BackColor(), kSysInactiveCaption);  // disabled
+    EXPECT_FALSE(cell(1).Enabled());
+    EXPECT_TRUE(site.Get<PictureSurface>("Picture1").Border());
+    EXPECT_EQ(site.Get<Panel>("pnlText").Caption(), "Jun 1997");
+    EXPECT_EQ(site.Get<Panel>("pnlCalDay", 1).Caption(), "Mon");
+    EXPECT_EQ(site.Get<Panel>("pnlCalDay", 1).Alignment(), VemocalRightBottom);
+    EXPECT_EQ(site.Get<CommandButton>("cmdButton", 0).Font().name, "Verdana");
+    // June 1997 from Monday starts with six days of May: day n stands in cell n + 6.
+    EXPECT_EQ(cell(26).Tag(), "CurrSelected");
+    EXPECT_EQ(cell(26).BackColor(), 0x123456u);
+    EXPECT_EQ(cell(26).BevelOuter(), 1);
+    EXPECT_EQ(cell(25).BevelOuter(), 0);
+    EXPECT_EQ(cell(27).ForeColor(), 0x0000FFu);  // Saturday 21 June
+    EXPECT_EQ(cell(25).Font().name, "Georgia");
+    EXPECT_EQ(cell(25).Alignment(), VemocalLeftTop);
+    EXPECT_TRUE(cell(16).Font().bold);  // today, 10 June
 }
 
 }  // namespace
