@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/WidgetEvents.h"
+#include "qt/QtEventGuard.h"
 
 namespace VemoCalendar {
 
@@ -135,6 +136,13 @@ protected:
         this->update();
     }
     bool event(QEvent* event) override {
+        bool handled = false;
+        GuardQtEvent([&] { handled = Deliver(event); });
+        return handled;
+    }
+
+private:
+    bool Deliver(QEvent* event) {
         // A windowless button with the focus hears Tab as a key, as a native one would.
         if (event->type() == QEvent::KeyPress && layer_.WantsTab()) {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -146,7 +154,6 @@ protected:
         return Base::event(event);
     }
 
-private:
     ElementLayer layer_;
 };
 

@@ -1,5 +1,7 @@
 #include "qt/QtHost.h"
 
+#include "qt/QtEventGuard.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QKeyEvent>
@@ -29,7 +31,7 @@ std::string QtLocaleNames::WeekdayName(int weekday, bool abbreviated) const {
 // ---------------------------------------------------------------- Host
 
 QtHost::QtHost() : about_(*this) {
-    connect(qApp, &QApplication::focusChanged, this, [this] { SyncFocus(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { GuardQtEvent([this] { SyncFocus(); }); });
 }
 
 QtHost::~QtHost() = default;

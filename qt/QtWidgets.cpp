@@ -1,5 +1,7 @@
 #include "qt/QtWidgets.h"
 
+#include "qt/QtEventGuard.h"
+
 #include <QApplication>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -650,6 +652,12 @@ void QtPictureSurface::SinkKeyUp(KeyArgs& args) { if (Events().KeyUp) Events().K
 // ---------------------------------------------------------------- Plain Qt widgets
 
 bool QtRealNode::eventFilter(QObject* watched, QEvent* event) {
+    bool consumed = false;
+    GuardQtEvent([&] { consumed = FilterEvent(watched, event); });
+    return consumed;
+}
+
+bool QtRealNode::FilterEvent(QObject* watched, QEvent* event) {
     WidgetHandlers& h = node_.AsWidget().Events();
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
@@ -718,8 +726,10 @@ QtTextBox::QtTextBox(QtWidgetFactory& factory, QtNode* parent, std::string name)
     edit_->setMaxLength(32767);
     edit_->installEventFilter(&filter_);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString& text) {
-        text_ = FromQString(text);
-        if (Events().Change) Events().Change();
+        DeliverSignal(settingFromCode_, [&] {
+            text_ = FromQString(text);
+            if (Events().Change) Events().Change();
+        });
     });
     AdoptWindow(*edit_);
 }
@@ -727,6 +737,7 @@ QtTextBox::QtTextBox(QtWidgetFactory& factory, QtNode* parent, std::string name)
 void QtTextBox::SetText(const std::string& text) {
     if (text == text_) return;
     const int start = SelStart();
+    const SettingFromCode fromCode(settingFromCode_);
     edit_->setText(ToQString(text));
     text_ = text;  // also when the box shortened it
     edit_->setCursorPosition(std::min(start, static_cast<int>(edit_->text().size())));
@@ -763,7 +774,8 @@ QtDropDownList::QtDropDownList(QtWidgetFactory& factory, QtNode* parent, std::st
     : QtWidgetBase(factory, parent, std::move(name), -1), combo_(new QComboBox(&HolderOf(parent, factory))), filter_(*this, false) {
     combo_->installEventFilter(&filter_);
     // One path for the user's choice and for an index set from code, as a list box reports both.
-    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this](int index) { IndexChanged(index); });
+    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_,
+                     [this](int index) { DeliverSignal(settingFromCode_, [&] { IndexChanged(index); }); });
     AdoptWindow(*combo_);
 }
 
@@ -790,6 +802,7 @@ const std::string& QtDropDownList::List(int index) const {
 void QtDropDownList::SetListIndex(int index) {
     if (index < -1 || index >= ListCount()) ThrowInvalidPropertyValue();
     if (index == listIndex_) return;
+    const SettingFromCode fromCode(settingFromCode_);
     combo_->setCurrentIndex(index);
 }
 
@@ -837,7 +850,8 @@ void QtFrame::SinkDblClick() { if (Events().DblClick) Events().DblClick(); }
 QtCheckBox::QtCheckBox(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
     : QtWidgetBase(factory, parent, std::move(name), index), box_(new QCheckBox(&HolderOf(parent, factory))), filter_(*this, false) {
     box_->installEventFilter(&filter_);
-    QObject::connect(box_, &QCheckBox::stateChanged, box_, [this](int state) { StateChanged(state); });
+    QObject::connect(box_, &QCheckBox::stateChanged, box_,
+                     [this](int state) { DeliverSignal(settingFromCode_, [&] { StateChanged(state); }); });
     AdoptWindow(*box_);
 }
 
@@ -850,6 +864,7 @@ void QtCheckBox::SetCaption(const std::string& caption) {
 void QtCheckBox::SetValue(int value) {
     if (value < 0 || value > 2) ThrowInvalidPropertyValue();
     if (value == value_) return;
+    const SettingFromCode fromCode(settingFromCode_);
     if (value == 2) box_->setTristate(true);
     box_->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
@@ -864,7 +879,8 @@ void QtCheckBox::StateChanged(int state) {
 QtOptionButton::QtOptionButton(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
     : QtWidgetBase(factory, parent, std::move(name), index), button_(new QRadioButton(&HolderOf(parent, factory))), filter_(*this, false) {
     button_->installEventFilter(&filter_);
-    QObject::connect(button_, &QRadioButton::toggled, button_, [this](bool checked) { Toggled(checked); });
+    QObject::connect(button_, &QRadioButton::toggled, button_,
+                     [this](bool checked) { DeliverSignal(settingFromCode_, [&] { Toggled(checked); }); });
     AdoptWindow(*button_);
 }
 
@@ -876,6 +892,7 @@ void QtOptionButton::SetCaption(const std::string& caption) {
 
 void QtOptionButton::SetValue(bool value) {
     if (value == value_) return;
+    const SettingFromCode fromCode(settingFromCode_);
     button_->setChecked(value);
 }
 
@@ -889,7 +906,9 @@ QtPushButton::QtPushButton(QtWidgetFactory& factory, QtNode* parent, std::string
     : QtWidgetBase(factory, parent, std::move(name), -1), button_(new QPushButton(&HolderOf(parent, factory))), filter_(*this, false) {
     button_->installEventFilter(&filter_);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] {
-        if (Events().Click) Events().Click();
+        GuardQtEvent([this] {
+            if (Events().Click) Events().Click();
+        });
     });
     AdoptWindow(*button_);
 }

@@ -342,6 +342,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool FilterEvent(QObject* watched, QEvent* event);
     QtNode& node_;
     bool clickOnRelease_;
     bool clickArmed_ = false;
@@ -366,6 +367,7 @@ public:
 
 private:
     QLineEdit* edit_;
+    bool settingFromCode_ = false;
     QtRealNode filter_;
     std::string text_;
     int maxLength_ = 0;
@@ -390,6 +392,7 @@ public:
 private:
     void IndexChanged(int index);
     QComboBox* combo_;
+    bool settingFromCode_ = false;
     QtRealNode filter_;
     std::vector<std::string> items_;
     int listIndex_ = -1;
@@ -431,6 +434,7 @@ public:
 private:
     void StateChanged(int state);
     QCheckBox* box_;
+    bool settingFromCode_ = false;
     QtRealNode filter_;
     std::string caption_;
     int value_ = 0;
@@ -448,6 +452,7 @@ public:
 private:
     void Toggled(bool checked);
     QRadioButton* button_;
+    bool settingFromCode_ = false;
     QtRealNode filter_;
     std::string caption_;
     bool value_ = false;

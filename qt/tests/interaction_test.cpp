@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "QtCalendarFixture.h"
+#include "qt/QtEventGuard.h"
 
 namespace VemoCalendar {
 namespace {
@@ -187,6 +188,29 @@ TEST_F(QtCalendarTest, PopUpCallsReparentOntoTheFormAndConvertToScreenPixels) {
     const QPoint arrowOrigin = Surface().mapToGlobal(Node("cmdButton", 1).PixelRect().topLeft());
     EXPECT_EQ(arrow.x, arrowOrigin.x() + 2);
     EXPECT_EQ(arrow.y, arrowOrigin.y() + 3);
+}
+
+}  // namespace
+}  // namespace VemoCalendar
+
+namespace VemoCalendar {
+namespace {
+
+// An application's handler that sets a refused value while the user clicks: the error reaches
+// the application's error handler and the program goes on.
+TEST_F(QtCalendarTest, ErrorRaisedInAnEventHandlerDuringAClickIsReportedNotFatal) {
+    std::vector<int32_t> reported;
+    SetQtEventErrorHandler([&](const ControlError& e) { reported.push_back(e.number); });
+    QObject::connect(calendar_, &QvCalendarWidget::ValueChanged, calendar_,
+                     [this] { calendar_->site().GetControl().SetProperty("calMinYear", Variant(int32_t{1})); });
+    const int k = CellOf("Next");
+    ASSERT_GT(k, 0);
+    QTest::mouseClick(&Surface(), Qt::LeftButton, {}, CellRect(k).center());
+    SetQtEventErrorHandler({});
+    EXPECT_EQ(reported, std::vector<int32_t>{380});
+    EXPECT_EQ(calendar_->calValue().month(), 7);  // the click itself was taken
+    // Set from code, the same refusal reaches the caller.
+    EXPECT_THROW(calendar_->site().GetControl().SetProperty("calMinYear", Variant(int32_t{1})), ControlError);
 }
 
 }  // namespace
