@@ -1,7 +1,5 @@
 #include "qt/QtHost.h"
 
-#include "qt/QtEventGuard.h"
-
 #include <QApplication>
 #include <QDate>
 #include <QKeyEvent>
@@ -11,6 +9,7 @@
 
 #include "qt/QtControlSite.h"
 #include "qt/QtConvert.h"
+#include "qt/QtEventGuard.h"
 
 namespace VemoCalendar {
 
