@@ -49,7 +49,7 @@ void HeadlessControlSite::SetFocus() {
     // Like a toolkit, the focus goes to the first child that can take it, else to the surface.
     for (Widget* w : factory_.All()) {
         auto& state = HeadlessWidgetFactory::State(*w);
-        if (state.Focusable() && state.Shown() && w->Enabled()) {
+        if (state.TabStop() && state.Shown() && w->Enabled()) {
             form_.MoveFocus(this, w);
             return;
         }

@@ -19,8 +19,10 @@ public:
     virtual Widget& AsWidget() = 0;
     virtual const Widget& AsWidget() const = 0;
     virtual Widget* Parent() const = 0;
-    // Widgets that take the focus when clicked or tabbed to (text boxes, lists, buttons).
+    // Widgets that take the focus when clicked (text boxes, lists, buttons, some panels).
     virtual bool Focusable() const = 0;
+    // Widgets that take it also as their control's first widget.
+    virtual bool TabStop() const { return Focusable(); }
     // Order of the last BringToFront among siblings (higher is in front); 0 never brought.
     virtual int FrontOrder() const = 0;
     // Visible and every parent visible.
@@ -105,6 +107,10 @@ public:
     void SetBevelOuter(int bevel) override { Assign(bevelOuter_, bevel); }
     int Alignment() const override { return alignment_; }
     void SetAlignment(int alignment) override { Assign(alignment_, alignment); }
+    bool TakesFocus() const override { return takesFocus_; }
+    void SetTakesFocus(bool takesFocus) override { takesFocus_ = takesFocus; }
+    bool Focusable() const override { return takesFocus_; }
+    bool TabStop() const override { return false; }
 
 private:
     std::string caption_;
@@ -113,6 +119,7 @@ private:
     FontObject font_;
     int bevelOuter_ = 2;
     int alignment_ = 7;
+    bool takesFocus_ = false;
 };
 
 class HeadlessCommandButton : public HeadlessWidget<CommandButton> {

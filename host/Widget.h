@@ -66,6 +66,10 @@ public:
     // 0..8 in the order of enumCALAlignment; other values are kept and drawn centred.
     virtual int Alignment() const = 0;
     virtual void SetAlignment(int alignment) = 0;
+    // Whether a click gives the panel the focus, so that keys typed then go to it. A panel never
+    // takes the focus by Tab or as its control's first widget. Off unless set.
+    virtual bool TakesFocus() const = 0;
+    virtual void SetTakesFocus(bool takesFocus) = 0;
 };
 
 // SSCommand: a three-dimensional command button.

@@ -104,7 +104,7 @@ void QtControlSite::SetFocus() {
     // Like a form, the focus goes to the first child that can take it, else to the surface.
     for (QtNode* node : factory_.Nodes()) {
         QWidget* holder = node->Window() ? node->Window() : &node->HostLayer().HostWidget();
-        if (node->Focusable() && node->ShownInHost() && node->EnabledInHost() && holder->isVisibleTo(&surface_)) {
+        if (node->TabStop() && node->ShownInHost() && node->EnabledInHost() && holder->isVisibleTo(&surface_)) {
             node->NodeSetFocus();
             return;
         }

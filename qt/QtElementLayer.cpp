@@ -192,7 +192,7 @@ bool ElementLayer::KeyRelease(QKeyEvent& event) {
 void ElementLayer::FocusIn(Qt::FocusReason reason) {
     if (focus_ || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)) return;
     for (QtNode* node : elements_)
-        if (node->Focusable() && node->ShownInHost() && node->EnabledInHost()) {
+        if (node->TabStop() && node->ShownInHost() && node->EnabledInHost()) {
             focus_ = node;
             node->OnFocusChanged();
             return;

@@ -191,6 +191,7 @@ MouseArgs QtNode::MouseArgsOf(QMouseEvent& event, bool held) const {
 }
 
 void QtNode::OnMousePress(QMouseEvent& event) {
+    if (Focusable()) NodeSetFocus();
     clickArmed_ = event.button() == Qt::LeftButton;
     MouseArgs args = MouseArgsOf(event, false);
     if (auto& h = AsWidget().Events().MouseDown) h(args);

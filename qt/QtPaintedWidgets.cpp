@@ -54,6 +54,14 @@ void QtPanel::SetFont(const FontObject& font) {
     FontChanged();
 }
 
+void QtPanel::SetTakesFocus(bool takesFocus) {
+    takesFocus_ = takesFocus;
+    // The widget that draws the panel must accept a click's focus for the panel to get it.
+    QWidget& holder = HostLayer().HostWidget();
+    if (takesFocus && !(holder.focusPolicy() & Qt::ClickFocus))
+        holder.setFocusPolicy(static_cast<Qt::FocusPolicy>(holder.focusPolicy() | Qt::ClickFocus));
+}
+
 void QtPanel::SetFontBold(bool bold) {
     if (bold == font_.bold) return;
     font_.bold = bold;

@@ -20,7 +20,7 @@ T& QtWidgetFactory::Add(Widget* parent, Args&&... args) {
     if (!ref.Window()) {
         if (!parentNode || parentNode->Window()) ref.HostLayer().Add(ref);
         // A windowless button is reached by Tab through the widget that draws it.
-        if (ref.Focusable()) {
+        if (ref.TabStop()) {
             QWidget& holder = ref.HostLayer().HostWidget();
             if (!(holder.focusPolicy() & Qt::TabFocus))
                 holder.setFocusPolicy(static_cast<Qt::FocusPolicy>(holder.focusPolicy() | Qt::TabFocus));

@@ -44,6 +44,8 @@ public:
     virtual ElementLayer* Layer() { return nullptr; }
     virtual bool ChildrenInPixels() const { return false; }
     virtual bool Focusable() const { return false; }
+    // Reached by Tab and as its control's first widget (panels that take the focus are not).
+    virtual bool TabStop() const { return Focusable(); }
 
     // ---- Windowless nodes: drawing and input, in the host widget's pixels ----
     virtual void Paint(QPainter&) {}
@@ -165,6 +167,10 @@ public:
     void SetBevelOuter(int bevel) override { Assign(bevelOuter_, bevel); }
     int Alignment() const override { return alignment_; }
     void SetAlignment(int alignment) override { Assign(alignment_, alignment); }
+    bool TakesFocus() const override { return takesFocus_; }
+    void SetTakesFocus(bool takesFocus) override;
+    bool Focusable() const override { return takesFocus_; }
+    bool TabStop() const override { return false; }
     void Paint(QPainter& painter) override;
 
 private:
@@ -177,6 +183,7 @@ private:
     QFont qfont_;
     int bevelOuter_ = 2;
     int alignment_ = 7;
+    bool takesFocus_ = false;
 };
 
 // SSCommand, drawn by its holder: bevel, outline, rounded corners, 3-D text, picture, pressed

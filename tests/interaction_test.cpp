@@ -217,8 +217,13 @@ constexpr const char* kEpochText =
 class Greeting : public Interaction {
 protected:
     Greeting() { cal->calShowDropdownMonth(true); }
-    // The month/year row holding the focus, as a backend whose panels take it delivers keys.
-    void FocusRow() { form->MoveFocus(site, &W("pnlMonthYear")); }
+    // The user clicks the month/year row, which takes the focus; what the click raised is
+    // cleared so that the tests see the keys alone.
+    void FocusRow() {
+        form->Click(W("pnlMonthYear"));
+        ASSERT_EQ(form->FocusedWidget(), &W("pnlMonthYear"));
+        host.ClearRecord();
+    }
     void Show(Date value) {
         cal->calValue(value);
         host.ClearRecord();
@@ -276,6 +281,11 @@ TEST_F(Greeting, TimeOfDayIsNotTheDate) {
     FocusRow();
     form->Type("MOON");
     EXPECT_TRUE(host.messageBoxes.empty());
+}
+
+TEST_F(Greeting, TheRowTakesTheFocusOnlyByAClick) {
+    site->SetFocus();  // the control's first widget is the month list, not the row around it
+    EXPECT_EQ(form->FocusedWidget(), &W("cbxMonth"));
 }
 
 TEST_F(Greeting, OnlyTheMonthRowListens) {

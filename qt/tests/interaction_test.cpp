@@ -88,6 +88,25 @@ TEST_F(QtCalendarTest, NextMonthArrowAtTheYearLimitShowsTheLimitMessage) {
     EXPECT_EQ(events_.back(), "Click");
 }
 
+TEST_F(QtCalendarTest, TypingAWordOnTheClickedMonthRowShowsItsGreeting) {
+    calendar_->setCalShowDropdownMonth(true);
+    calendar_->setCalValue(QDate(1969, 7, 20));
+    // The row's own margin, left of the month list.
+    QTest::mouseClick(&Surface(), Qt::LeftButton, {}, Node("pnlMonthYear").PixelRect().topLeft() + QPoint(1, 1));
+    EXPECT_EQ(Site().ActiveChild(), Site().Factory().Find("pnlMonthYear"));
+    QString title, text;
+    OnNextModal([&](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    QTest::keyClicks(&Surface(), "MOON");
+    EXPECT_EQ(title, "QvCalendar Easter Egg");
+    EXPECT_TRUE(text.contains("Today is Sunday, July 20, 1969.")) << text.toStdString();
+}
+
 TEST_F(QtCalendarTest, ArrowsStepByMonthAndYearAndSpacePressesTheFocusedOne) {
     QTest::mouseClick(&Surface(), Qt::LeftButton, {}, Centre(Node("cmdButton", 2).PixelRect()));
     EXPECT_EQ(calendar_->calValue(), QDate(1997, 7, 10));
