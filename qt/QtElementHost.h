@@ -33,6 +33,36 @@ public:
     virtual void SinkPressed() {}
 };
 
+// An input sink that hands what reaches it to a widget's own handlers.
+class HandlerSink : public InputSink {
+protected:
+    virtual WidgetHandlers& SinkHandlers() = 0;
+    void SinkMouseDown(MouseArgs& args) override {
+        if (auto& h = SinkHandlers().MouseDown) h(args);
+    }
+    void SinkMouseMove(MouseArgs& args) override {
+        if (auto& h = SinkHandlers().MouseMove) h(args);
+    }
+    void SinkMouseUp(MouseArgs& args) override {
+        if (auto& h = SinkHandlers().MouseUp) h(args);
+    }
+    void SinkClick() override {
+        if (auto& h = SinkHandlers().Click) h();
+    }
+    void SinkDblClick() override {
+        if (auto& h = SinkHandlers().DblClick) h();
+    }
+    void SinkKeyDown(KeyArgs& args) override {
+        if (auto& h = SinkHandlers().KeyDown) h(args);
+    }
+    void SinkKeyPress(int16_t& keyAscii) override {
+        if (auto& h = SinkHandlers().KeyPress) h(keyAscii);
+    }
+    void SinkKeyUp(KeyArgs& args) override {
+        if (auto& h = SinkHandlers().KeyUp) h(args);
+    }
+};
+
 // The windowless children of one real widget: panels, command buttons, labels, images and lines
 // are drawn by the widget that holds them and get their input from it. This keeps a calendar at
 // a handful of native widgets however many cells it shows.

@@ -76,14 +76,6 @@ void QtPictureSurface::NotifyIfClientChanged(int oldWidth, int oldHeight) {
 }
 
 QPointF QtPictureSurface::SinkUnits(QPoint hostPoint) const { return hostPoint - widget_->Layer().ChildOrigin(); }
-void QtPictureSurface::SinkMouseDown(MouseArgs& args) { if (Events().MouseDown) Events().MouseDown(args); }
-void QtPictureSurface::SinkMouseMove(MouseArgs& args) { if (Events().MouseMove) Events().MouseMove(args); }
-void QtPictureSurface::SinkMouseUp(MouseArgs& args) { if (Events().MouseUp) Events().MouseUp(args); }
-void QtPictureSurface::SinkClick() { if (Events().Click) Events().Click(); }
-void QtPictureSurface::SinkDblClick() { if (Events().DblClick) Events().DblClick(); }
-void QtPictureSurface::SinkKeyDown(KeyArgs& args) { if (Events().KeyDown) Events().KeyDown(args); }
-void QtPictureSurface::SinkKeyPress(int16_t& keyAscii) { if (Events().KeyPress) Events().KeyPress(keyAscii); }
-void QtPictureSurface::SinkKeyUp(KeyArgs& args) { if (Events().KeyUp) Events().KeyUp(args); }
 
 // ---------------------------------------------------------------- Plain Qt widgets
 
@@ -277,11 +269,6 @@ void QtFrame::SetCaption(const std::string& caption) {
 QPointF QtFrame::SinkUnits(QPoint hostPoint) const {
     return {hostPoint.x() * factory_.TwipsPerPixelX(), hostPoint.y() * factory_.TwipsPerPixelY()};
 }
-void QtFrame::SinkMouseDown(MouseArgs& args) { if (Events().MouseDown) Events().MouseDown(args); }
-void QtFrame::SinkMouseMove(MouseArgs& args) { if (Events().MouseMove) Events().MouseMove(args); }
-void QtFrame::SinkMouseUp(MouseArgs& args) { if (Events().MouseUp) Events().MouseUp(args); }
-void QtFrame::SinkClick() { if (Events().Click) Events().Click(); }
-void QtFrame::SinkDblClick() { if (Events().DblClick) Events().DblClick(); }
 
 QtCheckBox::QtCheckBox(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
     : QtWidgetBase(factory, parent, std::move(name), index), box_(new QCheckBox(&HolderOf(parent, factory))), filter_(*this, false) {

@@ -309,7 +309,7 @@ class QtPictureWidget;
 
 // A picture surface: its own QWidget, holding windowless children placed in pixels; the single
 // line border narrows the inner area by one pixel on each side.
-class QtPictureSurface : public QtWidgetBase<PictureSurface>, private InputSink {
+class QtPictureSurface : public QtWidgetBase<PictureSurface>, private HandlerSink {
 public:
     QtPictureSurface(QtWidgetFactory& factory, QtNode* parent, std::string name);
     ElementLayer* Layer() override;
@@ -326,14 +326,7 @@ private:
     friend class QtPictureWidget;
     void NotifyIfClientChanged(int oldWidth, int oldHeight);
     QPointF SinkUnits(QPoint hostPoint) const override;
-    void SinkMouseDown(MouseArgs& args) override;
-    void SinkMouseMove(MouseArgs& args) override;
-    void SinkMouseUp(MouseArgs& args) override;
-    void SinkClick() override;
-    void SinkDblClick() override;
-    void SinkKeyDown(KeyArgs& args) override;
-    void SinkKeyPress(int16_t& keyAscii) override;
-    void SinkKeyUp(KeyArgs& args) override;
+    WidgetHandlers& SinkHandlers() override { return Events(); }
     QtPictureWidget* widget_;
     bool border_ = false;
     int clientWidth_ = 0, clientHeight_ = 0;
@@ -408,7 +401,7 @@ private:
 
 class QtFrameWidget;
 
-class QtFrame : public QtWidgetBase<Frame>, private InputSink {
+class QtFrame : public QtWidgetBase<Frame>, private HandlerSink {
 public:
     QtFrame(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
     ElementLayer* Layer() override;
@@ -417,11 +410,8 @@ public:
 
 private:
     QPointF SinkUnits(QPoint hostPoint) const override;
-    void SinkMouseDown(MouseArgs& args) override;
-    void SinkMouseMove(MouseArgs& args) override;
-    void SinkMouseUp(MouseArgs& args) override;
-    void SinkClick() override;
-    void SinkDblClick() override;
+    WidgetHandlers& SinkHandlers() override { return Events(); }
+    // A frame hears the mouse but takes no keys.
     void SinkKeyDown(KeyArgs&) override {}
     void SinkKeyPress(int16_t&) override {}
     void SinkKeyUp(KeyArgs&) override {}
