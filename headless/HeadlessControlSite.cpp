@@ -15,22 +15,40 @@ HeadlessControlSite::HeadlessControlSite(HeadlessForm& form, std::string name, d
       height_(height),
       hwnd_(host_.NewHandle()),
       hdc_(host_.NewHandle()),
+      parentWindow_(form.hwnd()),
       factory_([this](Widget& w) { form_.FocusWidget(w); }, [this] { return host_.NewHandle(); },
                host_.TwipsPerPixelX()) {}
 
-HeadlessControlSite::~HeadlessControlSite() = default;
+HeadlessControlSite::HeadlessControlSite(HeadlessControlSite& owner, const std::string& name, ConstituentEvents& events)
+    : HeadlessControlSite(owner.form_, owner.name_ + "." + name, 0, 0, 0, 0) {
+    owner_ = &owner;
+    events_ = &events;
+    parentWindow_ = owner.hwnd();
+    form_.RegisterConstituent(*this);
+}
+
+HeadlessControlSite::~HeadlessControlSite() {
+    if (owner_) form_.UnregisterConstituent(*this);
+}
+
+std::unique_ptr<ConstituentSite> HeadlessControlSite::CreateConstituent(const std::string& name,
+                                                                        ConstituentEvents& events) {
+    return std::make_unique<HeadlessControlSite>(*this, name, events);
+}
 
 double HeadlessControlSite::TwipsPerPixelX() const { return host_.TwipsPerPixelX(); }
 double HeadlessControlSite::TwipsPerPixelY() const { return host_.TwipsPerPixelY(); }
 double HeadlessControlSite::ScreenWidthTwips() const { return host_.ScreenWidthTwips(); }
 double HeadlessControlSite::ScreenHeightTwips() const { return host_.ScreenHeightTwips(); }
 
+// A constituent's owner tells the host about its own properties.
 void HeadlessControlSite::PropertyChanged(std::string_view name) {
-    host_.propertyChanges.push_back({name_, std::string(name)});
+    if (!owner_) host_.propertyChanges.push_back({name_, std::string(name)});
 }
 
 void HeadlessControlSite::RaiseEvent(std::string_view name, std::span<Variant> args) {
-    host_.RecordEvent(name_, name, args);
+    if (events_) events_->ConstituentEvent(name, args);
+    else host_.RecordEvent(name_, name, args);
 }
 
 void HeadlessControlSite::Move(double left, double top, double width, double height) {
@@ -76,6 +94,6 @@ void HeadlessControlSite::ClientToScreen(intptr_t window, ScreenPoint& point) {
     point.y += origin.y;
 }
 
-void HeadlessControlSite::SetParent(intptr_t child, intptr_t newParent) { setParentCalls.emplace_back(child, newParent); }
+void HeadlessControlSite::SetParent(intptr_t child, intptr_t newParent) { form_.Reparent(child, newParent); }
 
 }  // namespace VemoCalendar

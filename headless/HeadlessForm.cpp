@@ -1,5 +1,6 @@
 #include "headless/HeadlessForm.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
@@ -27,24 +28,59 @@ void HeadlessForm::RemoveSite(HeadlessControlSite& site) {
 }
 
 HeadlessControlSite& HeadlessForm::Site(const std::string& name) {
-    for (auto& s : sites_)
+    for (HeadlessControlSite* s : AllSites())
         if (s->Name() == name) return *s;
     throw std::logic_error("no control " + name);
 }
 
+std::vector<HeadlessControlSite*> HeadlessForm::AllSites() const {
+    std::vector<HeadlessControlSite*> all;
+    for (const auto& s : sites_) all.push_back(s.get());
+    all.insert(all.end(), constituents_.begin(), constituents_.end());
+    return all;
+}
+
+void HeadlessForm::UnregisterConstituent(HeadlessControlSite& site) {
+    if (focusedSite_ == &site) focusedSite_ = nullptr, focusedWidget_ = nullptr;
+    std::erase(constituents_, &site);
+}
+
 HeadlessControlSite* HeadlessForm::SiteOf(const Widget& widget) {
-    for (auto& s : sites_)
-        if (s->Factory().Owns(&widget)) return s.get();
+    for (HeadlessControlSite* s : AllSites())
+        if (s->Factory().Owns(&widget)) return s;
     return nullptr;
 }
 
+HeadlessControlSite* HeadlessForm::SiteOfWindow(intptr_t window) const {
+    for (HeadlessControlSite* s : AllSites())
+        if (s->hwnd() == window) return s;
+    return nullptr;
+}
+
+void HeadlessForm::Reparent(intptr_t child, intptr_t newParent) {
+    HeadlessControlSite* site = SiteOfWindow(child);
+    if (!site || child == newParent) return;
+    if (newParent == hwnd_ || SiteOfWindow(newParent)) site->SetParentWindow(newParent);
+}
+
+bool HeadlessForm::Shown(const HeadlessControlSite& site) const {
+    if (!site.Visible()) return false;
+    const HeadlessControlSite* parent = SiteOfWindow(site.ParentWindow());
+    return !parent || Shown(*parent);
+}
+
+ScreenPoint HeadlessForm::SiteOrigin(const HeadlessControlSite& site) const {
+    const HeadlessControlSite* parent = SiteOfWindow(site.ParentWindow());
+    const ScreenPoint base = parent ? SiteOrigin(*parent) : ClientOrigin();
+    return {base.x + static_cast<int32_t>(std::nearbyint(site.Left() / host_.TwipsPerPixelX())),
+            base.y + static_cast<int32_t>(std::nearbyint(site.Top() / host_.TwipsPerPixelY()))};
+}
+
 ScreenPoint HeadlessForm::ScreenOriginOf(intptr_t window) {
-    const ScreenPoint form = ClientOrigin();
-    if (window == hwnd_) return form;
+    if (window == hwnd_) return ClientOrigin();
     const double tx = host_.TwipsPerPixelX(), ty = host_.TwipsPerPixelY();
-    for (auto& s : sites_) {
-        const ScreenPoint control{form.x + static_cast<int32_t>(std::nearbyint(s->Left() / tx)),
-                                  form.y + static_cast<int32_t>(std::nearbyint(s->Top() / ty))};
+    for (HeadlessControlSite* s : AllSites()) {
+        const ScreenPoint control = SiteOrigin(*s);
         if (window == s->hwnd()) return control;
         for (Widget* w : s->Factory().All()) {
             auto* button = dynamic_cast<CommandButton*>(w);
@@ -63,6 +99,22 @@ ScreenPoint HeadlessForm::ScreenOriginOf(intptr_t window) {
     return {0, 0};
 }
 
+namespace {
+
+// A control and the controls that own it, innermost first: focus moving within one chain does
+// not leave the outer controls.
+std::vector<HeadlessControlSite*> OwnerChain(HeadlessControlSite* site) {
+    std::vector<HeadlessControlSite*> chain;
+    for (; site; site = site->Owner()) chain.push_back(site);
+    return chain;
+}
+
+bool Contains(const std::vector<HeadlessControlSite*>& chain, HeadlessControlSite* site) {
+    return std::find(chain.begin(), chain.end(), site) != chain.end();
+}
+
+}  // namespace
+
 void HeadlessForm::MoveFocus(HeadlessControlSite* site, Widget* widget) {
     if (site == focusedSite_ && widget == focusedWidget_) return;
     HeadlessControlSite* oldSite = focusedSite_;
@@ -71,18 +123,19 @@ void HeadlessForm::MoveFocus(HeadlessControlSite* site, Widget* widget) {
     focusedWidget_ = widget;
     if (oldWidget) {
         if (oldWidget->Events().LostFocus) oldWidget->Events().LostFocus();
-    } else if (oldSite) {
+    } else if (oldSite && oldSite->HasControl()) {
         oldSite->GetControl().UserControl_LostFocus();
     }
-    if (oldSite != site) {
-        if (oldSite) oldSite->GetControl().UserControl_ExitFocus();
-        if (site) site->GetControl().UserControl_EnterFocus();
-    }
+    const auto oldChain = OwnerChain(oldSite), newChain = OwnerChain(site);
+    for (HeadlessControlSite* s : oldChain)
+        if (!Contains(newChain, s) && s->HasControl()) s->GetControl().UserControl_ExitFocus();
+    for (auto it = newChain.rbegin(); it != newChain.rend(); ++it)
+        if (!Contains(oldChain, *it) && (*it)->HasControl()) (*it)->GetControl().UserControl_EnterFocus();
     // A handler above may have moved the focus on; only the widget still focused hears of it.
     if (focusedSite_ != site || focusedWidget_ != widget) return;
     if (widget) {
         if (widget->Events().GotFocus) widget->Events().GotFocus();
-    } else if (site) {
+    } else if (site && site->HasControl()) {
         site->GetControl().UserControl_GotFocus();
     }
 }
@@ -96,7 +149,7 @@ void HeadlessForm::FocusWidget(Widget& widget) {
 
 bool HeadlessForm::Reachable(Widget& widget) {
     HeadlessControlSite* site = SiteOf(widget);
-    if (!site || !site->Visible()) return false;
+    if (!site || !Shown(*site)) return false;
     for (Widget* w = &widget; w; w = HeadlessWidgetFactory::State(*w).Parent())
         if (!w->Visible() || !w->Enabled()) return false;
     return true;
@@ -137,7 +190,7 @@ void HeadlessForm::DoubleClick(Widget& widget, MouseArgs args) {
 }
 
 void HeadlessForm::ClickSurface(HeadlessControlSite& site, MouseArgs args) {
-    if (!site.Visible()) return;
+    if (!Shown(site)) return;
     MoveFocus(&site, nullptr);
     Control& c = site.GetControl();
     c.UserControl_MouseDown(args);
@@ -152,7 +205,7 @@ void HeadlessForm::DoubleClickSurface(HeadlessControlSite& site, MouseArgs args)
 }
 
 void HeadlessForm::MouseMoveSurface(HeadlessControlSite& site, MouseArgs args) {
-    if (site.Visible()) site.GetControl().UserControl_MouseMove(args);
+    if (Shown(site)) site.GetControl().UserControl_MouseMove(args);
 }
 
 void HeadlessForm::KeyDown(int16_t keyCode, int16_t shift) {

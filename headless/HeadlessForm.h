@@ -11,15 +11,30 @@ namespace VemoCalendar {
 
 class HeadlessForm;
 
-// One control on a headless form: the ControlSite it sees, its widgets and its geometry.
-class HeadlessControlSite : public ControlSite {
+// One control on a headless form: the ControlSite it sees, its widgets and its geometry. A
+// constituent's site (a control owned by another control) is one too: its events go to its owner,
+// and its position is read in its parent window, the owner's surface until SetParent moves it.
+class HeadlessControlSite : public ConstituentSite {
 public:
     HeadlessControlSite(HeadlessForm& form, std::string name, double left, double top, double width, double height);
+    HeadlessControlSite(HeadlessControlSite& owner, const std::string& name, ConstituentEvents& events);
     ~HeadlessControlSite() override;
 
     const std::string& Name() const { return name_; }
+    bool HasControl() const { return control_ != nullptr; }
     Control& GetControl() { return *control_; }
-    void Attach(std::unique_ptr<Control> control) { control_ = std::move(control); }
+    // A control placed on the form, owned by its site.
+    void Attach(std::unique_ptr<Control> control) {
+        owned_ = std::move(control);
+        control_ = owned_.get();
+    }
+    // A constituent, owned by its owner control.
+    void Attach(Control& constituent) override { control_ = &constituent; }
+    // The control that owns this one, or none for a control placed on the form.
+    HeadlessControlSite* Owner() const { return owner_; }
+    // The window the control's position is read in: the form's or the owner's.
+    intptr_t ParentWindow() const { return parentWindow_; }
+    void SetParentWindow(intptr_t window) { parentWindow_ = window; }
     HeadlessWidgetFactory& Factory() { return factory_; }
     // Finds a widget of the control by name and array index, as a test looks for it.
     template <class T>
@@ -28,7 +43,6 @@ public:
     }
     double Left() const { return left_; }
     double Top() const { return top_; }
-    std::vector<std::pair<intptr_t, intptr_t>> setParentCalls;
 
     // ---- ControlSite ----
     double TwipsPerPixelX() const override;
@@ -36,6 +50,7 @@ public:
     double ScreenWidthTwips() const override;
     double ScreenHeightTwips() const override;
     WidgetFactory& Widgets() override { return factory_; }
+    std::unique_ptr<ConstituentSite> CreateConstituent(const std::string& name, ConstituentEvents& events) override;
     void PropertyChanged(std::string_view name) override;
     void RaiseEvent(std::string_view name, std::span<Variant> args) override;
     double ScaleWidth() const override { return width_; }
@@ -66,12 +81,16 @@ public:
 private:
     HeadlessForm& form_;
     HeadlessHost& host_;
+    HeadlessControlSite* owner_ = nullptr;
+    ConstituentEvents* events_ = nullptr;
     std::string name_;
     double left_, top_, width_, height_;
     bool visible_ = true;
     intptr_t hwnd_, hdc_;
+    intptr_t parentWindow_;
     HeadlessWidgetFactory factory_;
-    std::unique_ptr<Control> control_;  // declared after the factory: destroyed before its widgets
+    Control* control_ = nullptr;
+    std::unique_ptr<Control> owned_;  // declared after the factory: destroyed before its widgets
 };
 
 // A form holding controls, with the focus and the user's mouse and keyboard. Input is delivered
@@ -112,10 +131,19 @@ public:
         ref.UserControl_Resize();
         return ref;
     }
+    // A control of the form by name; a constituent is named after its owner, "Owner.Name".
     HeadlessControlSite& Site(const std::string& name);
     HeadlessControlSite& AddSite(const std::string& name, double left, double top, double width, double height);
     void RemoveSite(HeadlessControlSite& site);
     HeadlessControlSite* SiteOf(const Widget& widget);
+    // Constituent sites enter and leave the form with their owners.
+    void RegisterConstituent(HeadlessControlSite& site) { constituents_.push_back(&site); }
+    void UnregisterConstituent(HeadlessControlSite& site);
+    // Makes the control whose window is `child` a child of the window `newParent` (the form or a
+    // control), keeping its position numbers.
+    void Reparent(intptr_t child, intptr_t newParent);
+    // Whether the control is shown: visible itself and inside a shown parent window.
+    bool Shown(const HeadlessControlSite& site) const;
 
     // ---- ParentForm ----
     intptr_t hwnd() const override { return hwnd_; }
@@ -160,10 +188,14 @@ public:
 
 private:
     bool Reachable(Widget& widget);
+    std::vector<HeadlessControlSite*> AllSites() const;
+    HeadlessControlSite* SiteOfWindow(intptr_t window) const;
+    ScreenPoint SiteOrigin(const HeadlessControlSite& site) const;
     HeadlessHost& host_;
     double width_, height_;
     intptr_t hwnd_;
     std::vector<std::unique_ptr<HeadlessControlSite>> sites_;
+    std::vector<HeadlessControlSite*> constituents_;
     HeadlessControlSite* focusedSite_ = nullptr;
     Widget* focusedWidget_ = nullptr;
 };

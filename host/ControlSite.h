@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "host/Date.h"
@@ -33,10 +34,29 @@ public:
     virtual LibraryIdentity Library() const = 0;
 };
 
+class Control;
+class ConstituentSite;
+
+// What a control that owns another control (a constituent) hears of it: the constituent's events,
+// with the constituent's own argument references, so that a change the owner's host makes to a
+// by-reference argument reaches the constituent when the call returns.
+class ConstituentEvents {
+public:
+    virtual ~ConstituentEvents() = default;
+    virtual void ConstituentEvent(std::string_view name, std::span<Variant> args) = 0;
+};
+
 // Everything a control asks of the container that holds it.
 class ControlSite : public ScreenMetrics {
 public:
     virtual WidgetFactory& Widgets() = 0;
+
+    // A site for a control owned by this one, placed on this control's surface (and moved onto
+    // the form by SetParent). Its events go to `events`, its property changes nowhere: the owner
+    // tells the host about its own properties. The site lives as long as the returned pointer;
+    // destroying it takes the constituent's window with it, wherever it has been re-parented.
+    virtual std::unique_ptr<ConstituentSite> CreateConstituent(const std::string& name,
+                                                               ConstituentEvents& events) = 0;
 
     // Tells the host the named property changed, so it marks its stored state as changed.
     virtual void PropertyChanged(std::string_view name) = 0;
@@ -78,6 +98,14 @@ public:
     // The two window-system calls of the pop-up. Results are not reported.
     virtual void ClientToScreen(intptr_t window, ScreenPoint& point) = 0;
     virtual void SetParent(intptr_t child, intptr_t newParent) = 0;
+};
+
+// The site of a constituent control. The owner makes the constituent on it, then attaches it, so
+// that the host delivers the constituent's notifications (resize, focus, input); the owner keeps
+// ownership and destroys the constituent before the site.
+class ConstituentSite : public ControlSite {
+public:
+    virtual void Attach(Control& constituent) = 0;
 };
 
 }  // namespace VemoCalendar
