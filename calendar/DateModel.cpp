@@ -7,7 +7,7 @@ namespace VemoCalendar {
 
 void QvCalendar::calValue(Date value) {
     if (!IsValidDate(value)) ThrowInvalidPropertyValue();
-    calValue_ = value;
+    StoreValueQuietly(value);
     site_.PropertyChanged("calValue");
     Refresh();
 }
@@ -16,14 +16,14 @@ void QvCalendar::calMinYear(int32_t value) {
     if (value > calMaxYear_ || value < 1600) ThrowInvalidPropertyValue();
     calMinYear_ = value;
     site_.PropertyChanged("calMinYear");
-    if (calMinYear_ > YearOf(calValue_)) NavigateTo(MakeDate(calMinYear_, MonthOf(calValue_), DayOf(calValue_)));
+    if (calMinYear_ > YearOf(calValue_)) StoreValueAndRefresh(MakeDate(calMinYear_, MonthOf(calValue_), DayOf(calValue_)));
 }
 
 void QvCalendar::calMaxYear(int32_t value) {
     if (value < calMinYear_ || value > 9999) ThrowInvalidPropertyValue();
     calMaxYear_ = value;
     site_.PropertyChanged("calMaxYear");
-    if (calMaxYear_ < YearOf(calValue_)) NavigateTo(MakeDate(calMaxYear_, MonthOf(calValue_), DayOf(calValue_)));
+    if (calMaxYear_ < YearOf(calValue_)) StoreValueAndRefresh(MakeDate(calMaxYear_, MonthOf(calValue_), DayOf(calValue_)));
 }
 
 void QvCalendar::calFirstDayofWeek(enumCALFirstDayofWeek value) {
@@ -54,8 +54,8 @@ void QvCalendar::Refresh() {
     notifiedValue_ = calValue_;
 }
 
-void QvCalendar::NavigateTo(Date value) {
-    calValue_ = value;
+void QvCalendar::StoreValueAndRefresh(Date value) {
+    StoreValueQuietly(value);
     Refresh();
 }
 

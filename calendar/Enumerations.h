@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "host/PropertyInfo.h"
+
 namespace VemoCalendar {
 
 // The library's published enumerations. Unscoped with a fixed type, so that a value read from a
@@ -43,5 +45,15 @@ enum enumCALAlignment : int32_t {
 };
 
 enum enumBTNAutoSize : int32_t { VemobtnNone = 0, VemobtnPictureToButton = 1, VemobtnButtonToPicture = 2 };
+
+// The enumerations with their constants' names, for property browsers and pages.
+extern const EnumerationInfo kEnumCALFirstDayofWeek;
+extern const EnumerationInfo kEnumCALAppearance;
+extern const EnumerationInfo kEnumCALSize;
+extern const EnumerationInfo kEnumCALScrollArrowsPos;
+extern const EnumerationInfo kEnumCALMonthTitle;
+extern const EnumerationInfo kEnumCALDayTitle;
+extern const EnumerationInfo kEnumCALAlignment;
+extern const EnumerationInfo kEnumBTNAutoSize;
 
 }  // namespace VemoCalendar

@@ -31,13 +31,13 @@ void QvCalendar::pnlCalNum_Click(int k) {
         const bool atLimit = prev ? shown.year == calMinYear_ && shown.month == 1
                                   : shown.year == calMaxYear_ && shown.month == 12;
         const Date target = MakeDate(shown.year, shown.month + (prev ? -1 : 1), DayShown(cell));
-        if (!atLimit && IsValidDate(target)) NavigateTo(target);
+        if (!atLimit && IsValidDate(target)) StoreValueAndRefresh(target);
     } else if (IsShownMonthTag(tag) && k != selectedCell_) {
         // Moving the selection within the month repaints two cells instead of refilling the grid;
         // notifiedValue stays, so the next Refresh still reports the change.
         PaintShownMonthDay(selectedCell_, DayShown(pnlCalNum(selectedCell_)));
         PaintSelected(k);
-        calValue_ = MakeDate(shown.year, shown.month, DayShown(cell));
+        StoreValueQuietly(MakeDate(shown.year, shown.month, DayShown(cell)));
         selectedCell_ = k;
         hoverCell_ = k;
         RaiseEvent("ValueChanged");

@@ -2,7 +2,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "calendar/Enumerations.h"
 #include "host/Color.h"
@@ -130,6 +132,8 @@ public:
     // ---- By name, for property pages and the drop-down button (438 for unknown names) ----
     Variant GetProperty(std::string_view name) const override;
     void SetProperty(std::string_view name, const Variant& value) override;
+    // Every property with its kind, access and enumeration, in the order of the interface.
+    std::span<const PropertyInfo> Properties() const override;
 
     // ---- Host notifications ----
     void UserControl_InitProperties() override;
@@ -151,6 +155,12 @@ public:
 private:
     enum class Limit { Minimum, Maximum };
 
+    // ---- Property table (PropertyTable.cpp) ----
+    struct PropertyEntry;
+    static const std::vector<PropertyEntry>& Table();
+    static const PropertyEntry& Find(std::string_view name);
+    static const std::vector<const PropertyEntry*>& StoredInReadOrder();
+
     // ---- Construction (Widgets.cpp) ----
     void CreateWidgets();
     Panel& pnlCalNum(int k) { return *pnlCalNum_[static_cast<size_t>(k - 1)]; }  // k = 1..42
@@ -165,8 +175,12 @@ private:
 
     // ---- Date model (DateModel.cpp) ----
     void ShowLimitMessage(Limit which);
-    // calValue := value (already known valid) and Refresh, the path of every navigation step.
-    void NavigateTo(Date value);
+    // The two ways calValue changes (the value is already known valid). Quietly: the value is
+    // stored and notifiedValue kept, so the next Refresh reports the change; the caller repaints
+    // what shows it (two day cells, or the grid). With Refresh: stored, the grid refilled and the
+    // change events raised at once; the path of every navigation step.
+    void StoreValueQuietly(Date value) { calValue_ = value; }
+    void StoreValueAndRefresh(Date value);
 
     // ---- Month grid (MonthGrid.cpp) ----
     void FillMonthGrid(Date date);

@@ -1,6 +1,8 @@
 #pragma once
+#include <span>
 #include <string_view>
 
+#include "host/PropertyInfo.h"
 #include "host/Variant.h"
 
 namespace VemoCalendar {
@@ -12,6 +14,9 @@ public:
     virtual ~PropertyTarget() = default;
     virtual Variant GetProperty(std::string_view name) const = 0;
     virtual void SetProperty(std::string_view name, const Variant& value) = 0;
+    // The properties the object answers by name, in the order of its interface; an object
+    // without a table lists none.
+    virtual std::span<const PropertyInfo> Properties() const { return {}; }
 };
 
 }  // namespace VemoCalendar
