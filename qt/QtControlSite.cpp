@@ -38,7 +38,37 @@ void QtControlSurface::SinkKeyDown(KeyArgs& args) { if (site_ && site_->HasContr
 void QtControlSurface::SinkKeyPress(int16_t& keyAscii) { if (site_ && site_->HasControl()) site_->GetControl().UserControl_KeyPress(keyAscii); }
 void QtControlSurface::SinkKeyUp(KeyArgs& args) { if (site_ && site_->HasControl()) site_->GetControl().UserControl_KeyUp(args); }
 
+// ---------------------------------------------------------------- Constituent frame
+
+QtConstituentFrame::QtConstituentFrame(QWidget& ownerSurface, QtControlSurface& surface)
+    : QWidget(&ownerSurface), ownerSurface_(&ownerSurface), surface_(&surface) {}
+
+QtConstituentFrame::~QtConstituentFrame() {
+    if (!surface_ || surface_->parentWidget() != this) return;
+    surface_->hide();
+    surface_->setParent(ownerSurface_.data());
+}
+
+void QtConstituentFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (surface_ && surface_->parentWidget() == this) surface_->setGeometry(rect());
+}
+
 // ---------------------------------------------------------------- Parent form
+
+namespace {
+constexpr char kFormProperty[] = "vemoForm";
+}
+
+void QtParentForm::MarkAsForm(QWidget& widget) { widget.setProperty(kFormProperty, true); }
+
+bool QtParentForm::IsForm(const QWidget& widget) { return widget.property(kFormProperty).toBool(); }
+
+QWidget& QtParentForm::Window() const {
+    for (QWidget* at = surface_.parentWidget(); at; at = at->parentWidget())
+        if (IsForm(*at) || at->isWindow()) return *at;
+    return *surface_.window();
+}
 
 double QtParentForm::ScaleWidth() const { return Window().width() * host_.TwipsPerPixelX(); }
 double QtParentForm::ScaleHeight() const { return Window().height() * host_.TwipsPerPixelY(); }
@@ -59,25 +89,72 @@ QtControlSite::QtControlSite(QtHost& host, QtControlSurface& surface, std::strin
     host_.RegisterSite(surface_, *this);
 }
 
+QtControlSurface& QtControlSite::NewConstituentSurface(QtControlSite& owner) {
+    auto* surface = new QtControlSurface;
+    auto* frame = new QtConstituentFrame(owner.Surface(), *surface);
+    frame->hide();
+    surface->setParent(frame);
+    surface->show();
+    return *surface;
+}
+
+QtControlSite::QtControlSite(QtControlSite& owner, const std::string& name, ConstituentEvents& events)
+    : QtControlSite(owner.host_, NewConstituentSurface(owner), name) {
+    window_.surface = &surface_;
+    window_.frame = static_cast<QtConstituentFrame*>(surface_.parentWidget());
+    window_.frame->setObjectName(ToQString(name));
+    owner_ = &owner;
+    events_ = &events;
+}
+
 QtControlSite::~QtControlSite() {
-    control_.reset();
+    owned_.reset();
     host_.UnregisterSite(*this);
     surface_.AttachSite(nullptr);
 }
 
+// The surface goes first, so that its frame has nothing left to hand back.
+QtControlSite::OwnedWindow::~OwnedWindow() {
+    delete surface.data();
+    delete frame.data();
+}
+
+std::unique_ptr<ConstituentSite> QtControlSite::CreateConstituent(const std::string& name, ConstituentEvents& events) {
+    return std::make_unique<QtControlSite>(*this, name, events);
+}
+
+QWidget& QtControlSite::Placement() const {
+    if (window_.frame) return *window_.frame;
+    return surface_;
+}
+
+// A constituent's owner tells the host about its own properties.
 void QtControlSite::PropertyChanged(std::string_view name) {
+    if (owner_) return;
     if (onPropertyChanged) onPropertyChanged(name);
 }
 
 void QtControlSite::RaiseEvent(std::string_view name, std::span<Variant> args) {
-    if (onEvent) onEvent(name, args);
+    if (events_) events_->ConstituentEvent(name, args);
+    else if (onEvent) onEvent(name, args);
+}
+
+void QtControlSite::SetVisible(bool visible) {
+    QWidget& placement = Placement();
+    // A constituent hidden while it holds the keyboard hands it back to its owner rather than to
+    // whatever control Qt would pick next, so the focus does not leave the owner on the way.
+    if (!visible && owner_) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && (focus == &placement || placement.isAncestorOf(focus))) owner_->Surface().setFocus(Qt::OtherFocusReason);
+    }
+    placement.setVisible(visible);
 }
 
 void QtControlSite::SetWidth(double twips) { Resize(twips, height_); }
 void QtControlSite::SetHeight(double twips) { Resize(width_, twips); }
 
 void QtControlSite::Move(double left, double top, double width, double height) {
-    surface_.move(TwipsToPixels(left, TwipsPerPixelX()), TwipsToPixels(top, TwipsPerPixelY()));
+    Placement().move(TwipsToPixels(left, TwipsPerPixelX()), TwipsToPixels(top, TwipsPerPixelY()));
     Resize(width, height);
 }
 
@@ -88,6 +165,7 @@ void QtControlSite::Resize(double width, double height) {
     width_ = width, height_ = height;
     const QSize pixels(std::max(TwipsToPixels(width, TwipsPerPixelX()), 0), std::max(TwipsToPixels(height, TwipsPerPixelY()), 0));
     notifiedSize_ = pixels;
+    if (window_.frame) window_.frame->resize(pixels);
     surface_.resize(pixels);
     if (control_) control_->UserControl_Resize();
 }

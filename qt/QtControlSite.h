@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -41,11 +42,16 @@ private:
     QtControlSite* site_ = nullptr;
 };
 
-// The form that holds a control: the surface's top-level window, scale values in twips.
+// The form that holds a control: the nearest widget above the control marked as a form (see
+// MarkAsForm), else its top-level window; scale values in twips.
 class QtParentForm : public ParentForm {
 public:
     QtParentForm(QtHost& host, QWidget& surface) : host_(host), surface_(surface) {}
-    QWidget& Window() const { return *surface_.window(); }
+    // Makes `widget` the form of the controls placed inside it, as a main window's form area is:
+    // pop-ups are re-parented onto it and placed in its client area.
+    static void MarkAsForm(QWidget& widget);
+    static bool IsForm(const QWidget& widget);
+    QWidget& Window() const;
     intptr_t hwnd() const override { return host_.HandleOf(Window()); }
     double ScaleLeft() const override { return 0; }
     double ScaleTop() const override { return 0; }
@@ -57,20 +63,53 @@ private:
     QWidget& surface_;
 };
 
+// The window of a constituent control: what SetParent moves onto the form. Its one child is the
+// constituent's surface, which fills it. Should the form take this window down before the owner
+// (a form deletes its children in stacking order), the surface is handed back to the owner's
+// surface, hidden, so that the owner still finds its constituent whole until it destroys it.
+class QtConstituentFrame : public QWidget {
+public:
+    QtConstituentFrame(QWidget& ownerSurface, QtControlSurface& surface);
+    ~QtConstituentFrame() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPointer<QWidget> ownerSurface_;
+    QPointer<QtControlSurface> surface_;
+};
+
 // One control on a Qt form: the ControlSite it sees. The control's geometry is kept in twips as
 // set (so calWidth reads back what was written) and follows the surface when a Qt layout
 // resizes it.
-class QtControlSite : public ControlSite {
+//
+// A constituent's site (a control owned by another control, made by CreateConstituent) owns its
+// surface and window: they start as a hidden child of the owner's surface and go when the site
+// goes, wherever SetParent moved them. Its events go to the owner, its property changes nowhere.
+class QtControlSite : public ConstituentSite {
 public:
     QtControlSite(QtHost& host, QtControlSurface& surface, std::string name);
+    // A constituent of `owner`; see CreateConstituent.
+    QtControlSite(QtControlSite& owner, const std::string& name, ConstituentEvents& events);
     ~QtControlSite() override;
 
     const std::string& Name() const { return name_; }
-    void Attach(std::unique_ptr<Control> control) { control_ = std::move(control); }
+    // A control placed on a form, owned by its site.
+    void Attach(std::unique_ptr<Control> control) {
+        owned_ = std::move(control);
+        control_ = owned_.get();
+    }
+    // A constituent, owned by its owner control (which destroys it before the site).
+    void Attach(Control& constituent) override { control_ = &constituent; }
     Control& GetControl() const { return *control_; }
     bool HasControl() const { return control_ != nullptr; }
+    // The site of the control that owns this one, or null for a control placed on a form.
+    QtControlSite* Owner() const { return owner_; }
     QtWidgetFactory& Factory() { return factory_; }
     QtControlSurface& Surface() const { return surface_; }
+    // The widget the container places: the surface, or a constituent's frame around it.
+    QWidget& Placement() const;
     QtHost& Host() const { return host_; }
     template <class T>
     T& Get(const std::string& name, int index = -1) const {
@@ -90,6 +129,7 @@ public:
     double ScreenWidthTwips() const override { return host_.ScreenWidthTwips(); }
     double ScreenHeightTwips() const override { return host_.ScreenHeightTwips(); }
     WidgetFactory& Widgets() override { return factory_; }
+    std::unique_ptr<ConstituentSite> CreateConstituent(const std::string& name, ConstituentEvents& events) override;
     void PropertyChanged(std::string_view name) override;
     void RaiseEvent(std::string_view name, std::span<Variant> args) override;
     double ScaleWidth() const override { return width_; }
@@ -100,12 +140,12 @@ public:
     double Height() const override { return height_; }
     void SetWidth(double twips) override;
     void SetHeight(double twips) override;
-    intptr_t hwnd() const override { return host_.HandleOf(surface_); }
+    intptr_t hwnd() const override { return host_.HandleOf(Placement()); }
     // Qt widgets draw through QPainter; there is no device context to hand out.
     intptr_t hDC() const override { return 0; }
     void Move(double left, double top, double width, double height) override;
-    bool Visible() const override { return !surface_.isHidden(); }
-    void SetVisible(bool visible) override { surface_.setVisible(visible); }
+    bool Visible() const override { return !Placement().isHidden(); }
+    void SetVisible(bool visible) override;
     void SetFocus() override;
     ParentForm& Parent() override { return parent_; }
     Widget* ActiveChild() const override;
@@ -120,14 +160,25 @@ public:
 
 private:
     void Resize(double width, double height);
+    // A constituent's frame and surface, declared first: destroyed after the widgets on them.
+    struct OwnedWindow {
+        QPointer<QtConstituentFrame> frame;
+        QPointer<QtControlSurface> surface;
+        ~OwnedWindow();
+    };
+    static QtControlSurface& NewConstituentSurface(QtControlSite& owner);
+    OwnedWindow window_;
     QtHost& host_;
     QtControlSurface& surface_;
+    QtControlSite* owner_ = nullptr;
+    ConstituentEvents* events_ = nullptr;
     std::string name_;
     double width_ = 0, height_ = 0;
     QSize notifiedSize_;
     QtParentForm parent_;
     QtWidgetFactory factory_;
-    std::unique_ptr<Control> control_;  // declared after the factory: destroyed before its widgets
+    Control* control_ = nullptr;
+    std::unique_ptr<Control> owned_;  // declared after the factory: destroyed before its widgets
 };
 
 }  // namespace VemoCalendar

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 #include "qt/QtControlSite.h"
 #include "qt/QtConvert.h"
@@ -142,7 +144,9 @@ QWidget* QtHost::WidgetOf(intptr_t handle) const {
 void QtHost::UnregisterSite(QtControlSite& site) {
     sites_.remove(&site.Surface());
     if (focusedSite_ == &site) {
-        focusedSite_ = nullptr;
+        // A constituent taken down with the focus leaves it with its owner, which still has to
+        // hear when the focus leaves.
+        focusedSite_ = site.Owner();
         focusedWidget_ = nullptr;
     }
 }
@@ -175,6 +179,22 @@ void QtHost::SyncFocus() {
     MoveFocus(site, widget);
 }
 
+namespace {
+
+// A control and the controls that own it, innermost first: focus moving between a control and its
+// constituent stays inside the owner.
+std::vector<QtControlSite*> OwnerChain(QtControlSite* site) {
+    std::vector<QtControlSite*> chain;
+    for (QtControlSite* at = site; at; at = at->Owner()) chain.push_back(at);
+    return chain;
+}
+
+bool Contains(const std::vector<QtControlSite*>& chain, const QtControlSite* site) {
+    return std::find(chain.begin(), chain.end(), site) != chain.end();
+}
+
+}  // namespace
+
 void QtHost::MoveFocus(QtControlSite* site, Widget* widget) {
     if (site == focusedSite_ && widget == focusedWidget_) return;
     QtControlSite* oldSite = focusedSite_;
@@ -187,8 +207,18 @@ void QtHost::MoveFocus(QtControlSite* site, Widget* widget) {
         oldSite->GetControl().UserControl_LostFocus();
     }
     if (oldSite != site) {
-        if (oldSite && oldSite->HasControl()) oldSite->GetControl().UserControl_ExitFocus();
-        if (site && site->HasControl()) site->GetControl().UserControl_EnterFocus();
+        const std::vector<QtControlSite*> left = OwnerChain(oldSite), entered = OwnerChain(site);
+        // A handler may take a control down (or move the focus on); each step checks that the
+        // control it names is still registered.
+        auto alive = [this](QtControlSite* at) {
+            for (QtControlSite* registered : std::as_const(sites_))
+                if (registered == at) return at->HasControl();
+            return false;
+        };
+        for (QtControlSite* at : left)
+            if (!Contains(entered, at) && alive(at)) at->GetControl().UserControl_ExitFocus();
+        for (auto it = entered.rbegin(); it != entered.rend(); ++it)
+            if (!Contains(left, *it) && alive(*it)) (*it)->GetControl().UserControl_EnterFocus();
     }
     // A handler above may have moved the focus on; only the widget still focused hears of it.
     if (focusedSite_ != site || focusedWidget_ != widget) return;
