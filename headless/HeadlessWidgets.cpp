@@ -140,6 +140,11 @@ void HeadlessOptionButton::SetValue(bool value) {
     if (value == value_) return;
     value_ = value;
     ++changeCount;
+    // Option buttons of one container form one group: switching one on switches the others off.
+    if (value)
+        for (Widget* w : factory_.All())
+            if (auto* other = dynamic_cast<HeadlessOptionButton*>(w); other && other != this && other->Parent() == Parent())
+                other->SetValue(false);
     if (value && Events().Click) Events().Click();
 }
 

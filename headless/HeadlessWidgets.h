@@ -249,9 +249,12 @@ public:
     using HeadlessWidget::HeadlessWidget;
     const std::string& Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { Assign(caption_, caption); }
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override { Assign(font_, font); }
 
 private:
     std::string caption_;
+    FontObject font_;
 };
 
 class HeadlessCheckBox : public HeadlessWidget<CheckBox> {
@@ -262,10 +265,13 @@ public:
     void SetCaption(const std::string& caption) override { Assign(caption_, caption); }
     int Value() const override { return value_; }
     void SetValue(int value) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override { Assign(font_, font); }
 
 private:
     std::string caption_;
     int value_ = 0;
+    FontObject font_;
 };
 
 class HeadlessOptionButton : public HeadlessWidget<OptionButton> {
@@ -276,10 +282,13 @@ public:
     void SetCaption(const std::string& caption) override { Assign(caption_, caption); }
     bool Value() const override { return value_; }
     void SetValue(bool value) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override { Assign(font_, font); }
 
 private:
     std::string caption_;
     bool value_ = false;
+    FontObject font_;
 };
 
 class HeadlessImage : public HeadlessWidget<Image> {

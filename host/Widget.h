@@ -152,6 +152,9 @@ class Frame : public Widget {
 public:
     virtual const std::string& Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    // The font of the caption; the frame keeps its own copy.
+    virtual const FontObject& Font() const = 0;
+    virtual void SetFont(const FontObject& font) = 0;
 };
 
 class CheckBox : public Widget {
@@ -160,14 +163,19 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     virtual int Value() const = 0;  // 0 unchecked, 1 checked; a change raises Click
     virtual void SetValue(int value) = 0;
+    virtual const FontObject& Font() const = 0;
+    virtual void SetFont(const FontObject& font) = 0;
 };
 
 class OptionButton : public Widget {
 public:
     virtual const std::string& Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
-    virtual bool Value() const = 0;  // setting true raises Click
+    // Setting true raises Click and switches off the other option buttons of the same container.
+    virtual bool Value() const = 0;
     virtual void SetValue(bool value) = 0;
+    virtual const FontObject& Font() const = 0;
+    virtual void SetFont(const FontObject& font) = 0;
 };
 
 class Image : public Widget {

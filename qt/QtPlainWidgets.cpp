@@ -266,6 +266,12 @@ void QtFrame::SetCaption(const std::string& caption) {
     widget_->setTitle(ToQString(caption));
 }
 
+void QtFrame::SetFont(const FontObject& font) {
+    if (font == font_) return;
+    font_ = font;
+    widget_->setFont(ToQFont(font));
+}
+
 QPointF QtFrame::SinkUnits(QPoint hostPoint) const {
     return {hostPoint.x() * factory_.TwipsPerPixelX(), hostPoint.y() * factory_.TwipsPerPixelY()};
 }
@@ -290,6 +296,12 @@ void QtCheckBox::SetValue(int value) {
     const SettingFromCode fromCode(settingFromCode_);
     if (value == 2) box_->setTristate(true);
     box_->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+}
+
+void QtCheckBox::SetFont(const FontObject& font) {
+    if (font == font_) return;
+    font_ = font;
+    box_->setFont(ToQFont(font));
 }
 
 void QtCheckBox::StateChanged(int state) {
@@ -317,6 +329,12 @@ void QtOptionButton::SetValue(bool value) {
     if (value == value_) return;
     const SettingFromCode fromCode(settingFromCode_);
     button_->setChecked(value);
+}
+
+void QtOptionButton::SetFont(const FontObject& font) {
+    if (font == font_) return;
+    font_ = font;
+    button_->setFont(ToQFont(font));
 }
 
 void QtOptionButton::Toggled(bool checked) {

@@ -407,6 +407,8 @@ public:
     ElementLayer* Layer() override;
     const std::string& Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
 
 private:
     QPointF SinkUnits(QPoint hostPoint) const override;
@@ -417,6 +419,7 @@ private:
     void SinkKeyUp(KeyArgs&) override {}
     QtFrameWidget* widget_;
     std::string caption_;
+    FontObject font_;
 };
 
 class QtCheckBox : public QtWidgetBase<CheckBox> {
@@ -427,6 +430,8 @@ public:
     void SetCaption(const std::string& caption) override;
     int Value() const override { return value_; }
     void SetValue(int value) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
 
 private:
     void StateChanged(int state);
@@ -435,6 +440,7 @@ private:
     QtRealNode filter_;
     std::string caption_;
     int value_ = 0;
+    FontObject font_;
 };
 
 class QtOptionButton : public QtWidgetBase<OptionButton> {
@@ -445,6 +451,8 @@ public:
     void SetCaption(const std::string& caption) override;
     bool Value() const override { return value_; }
     void SetValue(bool value) override;
+    const FontObject& Font() const override { return font_; }
+    void SetFont(const FontObject& font) override;
 
 private:
     void Toggled(bool checked);
@@ -453,6 +461,7 @@ private:
     QtRealNode filter_;
     std::string caption_;
     bool value_ = false;
+    FontObject font_;
 };
 
 class QtPushButton : public QtWidgetBase<PushButton> {
