@@ -133,6 +133,12 @@ const QvCalendar::PropertyEntry& QvCalendar::Find(std::string_view name) {
     return *it;
 }
 
+Variant QvCalendar::StoredDefault(std::string_view name) {
+    const PropertyEntry& property = Find(name);
+    if (!property.info.stored) ThrowNotSupported();
+    return property.defaultValue;
+}
+
 Variant QvCalendar::GetProperty(std::string_view name) const { return Find(name).get(*this); }
 
 void QvCalendar::SetProperty(std::string_view name, const Variant& value) {

@@ -134,6 +134,9 @@ public:
     void SetProperty(std::string_view name, const Variant& value) override;
     // Every property with its kind, access and enumeration, in the order of the interface.
     std::span<const PropertyInfo> Properties() const override;
+    // The default of a stored property's key in the bag; empty for a date and a font, whose
+    // defaults come from the site (today, a fresh or the container's font). 438 for other names.
+    static Variant StoredDefault(std::string_view name);
 
     // ---- Host notifications ----
     void UserControl_InitProperties() override;
