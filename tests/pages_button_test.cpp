@@ -1,76 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "calendar/QvCalendar.h"
+#include "calbutton/QvCalButton.h"
 #include "headless/HeadlessForm.h"
 #include "pages/PageIcons.h"
 
 namespace VemoCalendar {
 namespace {
 
-// The face of a drop-down button as the Button page reaches it by name: every face property
-// held by a real headless command button (so the widget's own checks apply), every "cal"
-// property forwarded to a real calendar.
-class FaceOnCommandButton : public PropertyTarget {
-public:
-    FaceOnCommandButton(HeadlessWidgetFactory& widgets, QvCalendar& calendar)
-        : button_(dynamic_cast<HeadlessCommandButton&>(widgets.CreateCommandButton(nullptr, "SSCommand1", -1))),
-          calendar_(calendar) {}
-    CommandButton& Button() { return button_; }
-    bool enabled = true;
-
-    Variant GetProperty(std::string_view name) const override {
-        if (name == "Caption") return Variant(button_.Caption());
-        if (name == "AutoSize") return Variant(static_cast<int32_t>(button_.AutoSize()));
-        if (name == "Font3D") return Variant(static_cast<int32_t>(button_.Font3D()));
-        if (name == "MousePointer") return Variant(static_cast<int32_t>(button_.MousePointer()));
-        if (name == "BevelWidth") return Variant(button_.BevelWidth());
-        if (name == "Outline") return Variant(button_.Outline());
-        if (name == "RoundedCorners") return Variant(button_.RoundedCorners());
-        if (name == "Enabled") return Variant(button_.Enabled());
-        if (name.starts_with("cal")) return calendar_.GetProperty(name);
-        ThrowNotSupported();
-    }
-    void SetProperty(std::string_view name, const Variant& v) override {
-        if (name == "Caption") return button_.SetCaption(v.ToString());
-        if (name == "AutoSize") return button_.SetAutoSize(v.ToInt32());
-        if (name == "Font3D") return button_.SetFont3D(v.ToInt32());
-        if (name == "MousePointer") return button_.SetMousePointer(v.ToInt32());
-        if (name == "BevelWidth") return button_.SetBevelWidth(v.ToInt16());
-        if (name == "Outline") return button_.SetOutline(v.ToBool());
-        if (name == "RoundedCorners") return button_.SetRoundedCorners(v.ToBool());
-        if (name == "Enabled") return button_.SetEnabled(v.ToBool());
-        if (name.starts_with("cal")) return calendar_.SetProperty(name, v);
-        ThrowNotSupported();
-    }
-
-private:
-    HeadlessCommandButton& button_;
-    QvCalendar& calendar_;
-};
-
+// Two drop-down buttons on a form, both selected, with the Button page on its site.
 class ButtonPageTest : public ::testing::Test {
 protected:
     ButtonPageTest() {
         host.SetToday(MakeDate(1997, 6, 10));
         form = std::make_unique<HeadlessForm>(host);
-        calendar = &form->Place<QvCalendar>("QvCalendar1", 0, 0, 3200, 4000);
-        for (int i = 0; i < 2; ++i) {
-            buttons.push_back(std::make_unique<FaceOnCommandButton>(widgets, *calendar));
-            buttons.back()->Button().SetCaption("PopCalendar");
-            buttons.back()->Button().SetBevelWidth(1);
-        }
-        first().SetMousePointer(99);
-        first().SetAutoSize(2);
-        first().SetOutline(false);
+        for (int i = 0; i < 2; ++i)
+            buttons.push_back(&form->Place<QvCalButton>("QvCalButton" + std::to_string(i + 1), 0, 0, 1200, 400));
+        first().MousePointer(99);
+        first().AutoSize(VemobtnButtonToPicture);
+        first().RoundedCorners(true);
+        first().Outline(false);
+        first().BevelWidth(1);
+        first().Caption("PopCalendar");
+        host.ClearRecord();
     }
-    CommandButton& first() { return buttons[0]->Button(); }
+    QvCalButton& first() { return *buttons[0]; }
     void Load() {
-        ASSERT_TRUE(site.Select({buttons[0].get(), buttons[1].get()}));
+        ASSERT_TRUE(site.Select({buttons[0], buttons[1]}));
         host.ClearRecord();
     }
     TextBox& Text(const std::string& name) { return site.Get<TextBox>(name); }
@@ -79,9 +40,7 @@ protected:
 
     HeadlessHost host;
     std::unique_ptr<HeadlessForm> form;
-    QvCalendar* calendar = nullptr;
-    HeadlessWidgetFactory widgets{[](Widget&) {}, [this] { return host.NewHandle(); }, 15};
-    std::vector<std::unique_ptr<FaceOnCommandButton>> buttons;
+    std::vector<QvCalButton*> buttons;
     HeadlessPropertyPageSite site{host, PageNamed("pagQvCalButton")};
 };
 
@@ -148,7 +107,7 @@ TEST_F(ButtonPageTest, LoadShowsTheFirstButtonsFace) {
 }
 
 TEST_F(ButtonPageTest, LoadAndApplyKeepTheirOrders) {
-    RecordingTarget target(*buttons[0]);
+    RecordingTarget target(first());
     ASSERT_TRUE(site.Select({&target}));
     EXPECT_EQ(target.reads, (std::vector<std::string>{"Caption", "AutoSize", "Font3D", "MousePointer", "Enabled",
                                                       "Outline", "RoundedCorners", "BevelWidth", "BevelWidth"}));
@@ -170,7 +129,7 @@ struct PointerCase {
 class ButtonPagePointers : public ButtonPageTest, public ::testing::WithParamInterface<PointerCase> {};
 
 TEST_P(ButtonPagePointers, ListPositionBecomesThePointer) {
-    first().SetMousePointer(3);
+    first().MousePointer(3);
     Load();
     site.Choose(List("cbxMousePointer"), GetParam().entry);
     ASSERT_TRUE(site.Apply());
@@ -182,15 +141,15 @@ INSTANTIATE_TEST_SUITE_P(Entries, ButtonPagePointers,
                                            PointerCase{"0 - Default", 0}, PointerCase{"11 - HourGlass", 11}));
 
 TEST_F(ButtonPageTest, OnlyTheFirstOfTwoIsLoadedAndWritten) {
-    buttons[1]->Button().SetCaption("Second");
+    buttons[1]->Caption("Second");
     Load();
     site.Enter(Text("txtCaption"), "Pick");
     site.Choose(List("cbxFont3D"), "3 - Inset w/ Light Shading");
     ASSERT_TRUE(site.Apply());
     EXPECT_EQ(first().Caption(), "Pick");
     EXPECT_EQ(first().Font3D(), 3);
-    EXPECT_EQ(buttons[1]->Button().Caption(), "Second");
-    EXPECT_EQ(buttons[1]->Button().Font3D(), 0);
+    EXPECT_EQ(buttons[1]->Caption(), "Second");
+    EXPECT_EQ(buttons[1]->Font3D(), 0);
 }
 
 TEST_F(ButtonPageTest, BevelWidthKeepsDigitsAndBackspaceOnly) {
@@ -262,8 +221,8 @@ TEST_F(ButtonPageTest, AFreshlyLoadedPageReportsNoChange) {
 }
 
 TEST_F(ButtonPageTest, APointerNoEntryStandsForStopsTheLoad) {
-    first().SetMousePointer(99);
-    RecordingTarget target(*buttons[0]);
+    first().MousePointer(99);
+    RecordingTarget target(first());
     struct OddPointer : PropertyTarget {
         PropertyTarget& inner;
         explicit OddPointer(PropertyTarget& i) : inner(i) {}
@@ -278,6 +237,57 @@ TEST_F(ButtonPageTest, APointerNoEntryStandsForStopsTheLoad) {
     site.Click(Check("chkOutline"));
     EXPECT_FALSE(site.Apply());
     EXPECT_TRUE(target.writes.empty());
+}
+
+TEST_F(ButtonPageTest, AnAppliedFaceReachesTheButtonAndTheHost) {
+    Load();
+    site.Choose(List("cbxAutoSize"), "0 - None");
+    site.Click(Check("chkOutline"));
+    ASSERT_TRUE(site.Apply());
+    EXPECT_EQ(first().AutoSize(), VemobtnNone);
+    EXPECT_TRUE(first().Outline());
+    EXPECT_EQ(host.ChangedProperties("QvCalButton1"),
+              (std::vector<std::string>{"Caption", "AutoSize", "Font3D", "MousePointer", "RoundedCorners", "Outline",
+                                        "BevelWidth", "Enabled"}));
+    EXPECT_TRUE(host.ChangedProperties("QvCalButton2").empty());
+}
+
+// The Calendar page on a drop-down button: the button answers every "cal" property by name and
+// hands it to its pop-up calendar.
+TEST_F(ButtonPageTest, TheCalendarPageEditsThePopupThroughTheButton) {
+    HeadlessPropertyPageSite calendarPage(host, PageNamed("pagQvCalendar"));
+    ASSERT_TRUE(calendarPage.Select({buttons[0], buttons[1]}));
+    EXPECT_EQ(calendarPage.Get<TextBox>("txtCaption").Text(), "Calendar");
+    EXPECT_EQ(calendarPage.Get<TextBox>("txtWidth").Text(), "3200");
+    EXPECT_EQ(calendarPage.Get<TextBox>("txtHeight").Text(), "4000");
+    EXPECT_FALSE(calendarPage.Changed());
+
+    calendarPage.Choose(calendarPage.Get<DropDownList>("cbxFirstDayofWeek"), "VemocalMonday");
+    calendarPage.Click(calendarPage.Get<OptionButton>("optDayTitle", 2));
+    calendarPage.Enter(calendarPage.Get<TextBox>("txtWidth"), "3600");
+    ASSERT_TRUE(calendarPage.Apply());
+    EXPECT_EQ(first().calFirstDayofWeek(), VemocalMonday);
+    EXPECT_EQ(first().PopupCalendar().calFirstDayofWeek(), VemocalMonday);
+    EXPECT_EQ(first().PopupCalendar().calDayTitle(), VemocalDayLong);
+    EXPECT_EQ(first().calWidth(), 3600);  // the pop-up's size at its next opening
+    EXPECT_EQ(buttons[1]->calFirstDayofWeek(), VemocalSunday);
+    const auto changed = host.ChangedProperties("QvCalButton1");
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "calFirstDayofWeek"), changed.end());
+}
+
+TEST_F(ButtonPageTest, TheCalendarPageOnAButtonStopsAtARefusedMinimumYear) {
+    first().calMaxYear(2100);
+    HeadlessPropertyPageSite calendarPage(host, PageNamed("pagQvCalendar"));
+    ASSERT_TRUE(calendarPage.Select({buttons[0]}));
+    calendarPage.Enter(calendarPage.Get<TextBox>("txtCaption"), "Later");
+    calendarPage.Enter(calendarPage.Get<TextBox>("txtMaxYear"), "2300");
+    calendarPage.Enter(calendarPage.Get<TextBox>("txtMinYear"), "2200");
+    EXPECT_FALSE(calendarPage.Apply());
+    ASSERT_EQ(calendarPage.errors.size(), 1u);
+    EXPECT_EQ(calendarPage.errors[0].property, "calMinYear");
+    EXPECT_EQ(first().calCaption(), "Later");
+    EXPECT_EQ(first().calMinYear(), 1600);
+    EXPECT_EQ(first().calMaxYear(), 2100);
 }
 
 }  // namespace
