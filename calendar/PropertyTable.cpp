@@ -8,6 +8,21 @@
 
 namespace VemoCalendar {
 
+namespace {
+
+// A number that is no date (NaN, infinite, outside the range) is refused as the typed setter
+// refuses it; text that is not a number stays a type mismatch.
+Date DateOrInvalid(const Variant& value) {
+    try {
+        return value.ToDate();
+    } catch (const ControlError& e) {
+        if (e.number == kErrOverflow) ThrowInvalidPropertyValue();
+        throw;
+    }
+}
+
+}  // namespace
+
 // The macros spell each property's name once; the lambdas inside a member function may reach
 // the fields.
 #define VEMO_GET(Name) [](const QvCalendar& c) { return Variant(c.Name()); }
@@ -53,7 +68,7 @@ const std::vector<QvCalendar::PropertyEntry>& QvCalendar::Table() {
         VEMO_SIZE(calWidth),
         VEMO_READ_ONLY(calLeapYear, Boolean),
         PropertyEntry{{"calValue", PropertyKind::Date, true, true}, 1, {}, VEMO_GET(calValue),
-                      [](QvCalendar& c, const Variant& v) { c.calValue(v.ToDate()); },
+                      [](QvCalendar& c, const Variant& v) { c.calValue(DateOrInvalid(v)); },
                       [](QvCalendar& c, const Variant& v) { c.StoreValueQuietly(v.ToDate()); }},
         VEMO_READ_ONLY(calJulianDateValue, Int32),
         VEMO_BOOL(Enabled, enabled_, 5, true),

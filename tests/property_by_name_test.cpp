@@ -164,7 +164,9 @@ TEST_F(PropertyByNameTest, ValuesAreConvertedToThePropertysType) {
         {"calValue", Variant(35500.5), Variant(Date(35500.5))},
         {"calValue", Variant("35500"), Variant(Date(35500))},
         {"calValue", Variant("soon"), {}, kErrTypeMismatch},
-        {"calValue", Variant(1e7), {}, kErrOverflow},
+        // A number that is no date is refused as the typed setter refuses it.
+        {"calValue", Variant(1e7), {}, kErrInvalidPropertyValue},
+        {"calValue", Variant(nan), {}, kErrInvalidPropertyValue},
         {"calValue", Variant(Date(nan)), {}, kErrInvalidPropertyValue},
         {"calSelectedDayBackColor", Variant::FromColor(kSysActiveCaption), Variant::FromColor(0)},
         {"calSelectedDayBackColor", Variant(int32_t{-1}), Variant::FromColor(0)},
