@@ -8,10 +8,14 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
+#include <variant>
+#include <vector>
 
 #include "formfile/Base64.h"
 #include "formfile/Png.h"
@@ -58,6 +62,28 @@ double FiniteNumber(const Json& value, const std::string& where) {
 
 double NumberMember(const Json& object, const char* name, const std::string& where) {
     return FiniteNumber(Member(object, name, where), where + ", \"" + name + "\"");
+}
+
+std::string Twips(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
+// A size or position of the form or a control, inside the bounds documented in FormFile.h.
+double BoundedTwips(double number, double low, double high, const std::string& where) {
+    if (number < low || number > high)
+        Fail(where, Twips(number) + " twips is outside the " + Twips(low) + " to " + Twips(high) + " allowed");
+    return number;
+}
+
+double ExtentMember(const Json& object, const char* name, const std::string& where) {
+    return BoundedTwips(NumberMember(object, name, where), 0, kMaxFormExtent, where + ", \"" + name + "\"");
+}
+
+double PositionMember(const Json& object, const char* name, const std::string& where) {
+    return BoundedTwips(NumberMember(object, name, where), -kMaxFormPosition, kMaxFormPosition,
+                        where + ", \"" + name + "\"");
 }
 
 int64_t Integer(const Json& value, int64_t low, int64_t high, const std::string& where) {
@@ -156,12 +182,13 @@ StoredControl ParseControl(const Json& object, size_t index) {
     control.name = StringMember(object, "name", where);
     where += " '" + Shown(control.name) + "'";
     control.type = StringMember(object, "type", where);
-    control.left = NumberMember(object, "left", where);
-    control.top = NumberMember(object, "top", where);
-    control.width = NumberMember(object, "width", where);
-    control.height = NumberMember(object, "height", where);
+    control.left = PositionMember(object, "left", where);
+    control.top = PositionMember(object, "top", where);
+    control.width = ExtentMember(object, "width", where);
+    control.height = ExtentMember(object, "height", where);
     const Json& properties = Member(object, "properties", where);
     if (!properties.is_object()) Fail(where, "\"properties\" must be an object");
+    // The reader has refused duplicate keys, so each key is new to the bag.
     for (const auto& [key, value] : properties.items()) {
         if (key.size() > kMaxFormStringBytes) Fail(where, "a property name is longer than allowed");
         control.bag.Set(key, ParseValue(value, where + ", property '" + Shown(key) + "'"));
@@ -178,12 +205,138 @@ std::string LineAndColumn(std::string_view text, size_t at) {
     return "line " + std::to_string(line) + ", column " + std::to_string(at - lineStart + 1);
 }
 
-// The library's own explanation without its prefix and position, which we give ourselves.
-std::string SyntaxExplanation(const Json::parse_error& e) {
-    const std::string what = e.what();
-    const size_t colon = what.find(": ");
-    return colon == std::string::npos ? what : what.substr(colon + 2);
+// Where in the document a path of member names and array positions leads, for messages:
+// "form file", "control #2, \"properties\"", ...
+std::string PlaceOf(const std::vector<std::variant<std::string, size_t>>& path) {
+    std::string where = "form file";
+    size_t i = 0;
+    if (path.size() >= 2 && std::get_if<std::string>(&path[0]) && *std::get_if<std::string>(&path[0]) == "controls" &&
+        std::get_if<size_t>(&path[1])) {
+        where = "control #" + std::to_string(std::get<size_t>(path[1]) + 1);
+        i = 2;
+    }
+    for (; i < path.size(); ++i) {
+        if (const auto* key = std::get_if<std::string>(&path[i])) where += ", \"" + Shown(*key) + "\"";
+        else where += ", item " + std::to_string(std::get<size_t>(path[i]) + 1);
+    }
+    return where;
 }
+
+// Builds the document from the parser's events. nlohmann's own builder looks each new key up in
+// the ordered object, which is linear per key and so quadratic per object; this one appends the
+// key after a hashed duplicate check, so the whole read is linear in the file's size. It also
+// bounds the nesting and the number of values, which bounds memory at a small multiple of the file.
+class DocumentBuilder {
+public:
+    using number_integer_t = Json::number_integer_t;
+    using number_unsigned_t = Json::number_unsigned_t;
+    using number_float_t = Json::number_float_t;
+    using string_t = Json::string_t;
+    using binary_t = Json::binary_t;
+
+    Json root;
+    // Set when the parser reports an error.
+    size_t errorByte = 0;
+    bool outOfRange = false;
+    std::string explanation;
+
+    bool null() { return Add(nullptr); }
+    bool boolean(bool value) { return Add(value); }
+    bool number_integer(number_integer_t value) { return Add(value); }
+    bool number_unsigned(number_unsigned_t value) { return Add(value); }
+    bool number_float(number_float_t value, const string_t&) { return Add(value); }
+    bool string(string_t& value) { return Add(std::move(value)); }
+    bool binary(binary_t& value) { return Add(Json::binary(std::move(value))); }
+    bool start_object(size_t) { return Open(Json::object()); }
+    bool start_array(size_t) { return Open(Json::array()); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+
+    bool key(string_t& name) {
+        Frame& frame = frames_.back();
+        auto& members = *frame.value->get_ptr<Json::object_t*>();
+        if (IsDuplicate(frame, members, name))
+            Fail(PlaceOf(std::vector(path_.begin(), path_.end() - 1)), "the key \"" + Shown(name) + "\" appears twice");
+        path_.back() = name;
+        members.emplace_back(std::move(name), nullptr);
+        slot_ = &members.back().second;
+        return true;
+    }
+
+    bool parse_error(size_t position, const std::string&, const nlohmann::detail::exception& error) {
+        errorByte = position;
+        // 406: a number too large for any type (1e400) is no value the form can hold.
+        outOfRange = error.id == 406;
+        const std::string what = error.what();
+        const size_t colon = what.find(": ");
+        explanation = !outOfRange && colon != std::string::npos ? what.substr(colon + 2) : what;
+        return false;
+    }
+
+private:
+    struct Frame {
+        Json* value;
+        // The keys of a large object, hashed; a small one is searched, which costs less.
+        std::unique_ptr<std::unordered_set<std::string>> keys;
+    };
+    static constexpr size_t kSearchedKeys = 8;
+
+    static bool IsDuplicate(Frame& frame, const Json::object_t& members, const std::string& name) {
+        if (members.size() < kSearchedKeys) {
+            for (const auto& member : members)
+                if (member.first == name) return true;
+            return false;
+        }
+        if (!frame.keys) {
+            frame.keys = std::make_unique<std::unordered_set<std::string>>();
+            for (const auto& member : members) frame.keys->insert(member.first);
+        }
+        return !frame.keys->insert(name).second;
+    }
+
+    // Where the next value goes: the root, the end of the open array, or the key just read.
+    Json* Place() {
+        if (++values_ > kMaxFormValues)
+            throw FormFileError("form file holds more than the " + std::to_string(kMaxFormValues) +
+                                " values a form file may have");
+        if (frames_.empty()) return &root;
+        Json& open = *frames_.back().value;
+        if (open.is_array()) {
+            path_.back() = open.size();
+            open.push_back(nullptr);
+            return &open.back();
+        }
+        return slot_;
+    }
+
+    bool Add(Json value) {
+        *Place() = std::move(value);
+        return true;
+    }
+
+    // A container's elements are appended only while it is the innermost open one, so the
+    // pointers kept to the open containers stay valid.
+    bool Open(Json container) {
+        if (frames_.size() >= static_cast<size_t>(kMaxDepth))
+            throw FormFileError("form file nested deeper than " + std::to_string(kMaxDepth) + " levels");
+        Json* place = Place();
+        *place = std::move(container);
+        frames_.push_back(Frame{place, {}});
+        path_.emplace_back(size_t{0});
+        return true;
+    }
+
+    bool Close() {
+        frames_.pop_back();
+        path_.pop_back();
+        return true;
+    }
+
+    std::vector<Frame> frames_;
+    std::vector<std::variant<std::string, size_t>> path_;  // the member name or position in each open container
+    Json* slot_ = nullptr;
+    size_t values_ = 0;
+};
 
 // ---- Writing ----
 
@@ -304,22 +457,17 @@ FormFile ParseFormFile(std::string_view text) {
     if (text.size() > kMaxFormFileBytes)
         throw FormFileError("a form file of " + std::to_string(text.size()) + " bytes is larger than the " +
                             std::to_string(kMaxFormFileBytes) + " allowed");
-    Json document;
-    try {
-        const Json::parser_callback_t guardDepth = [](int depth, Json::parse_event_t, Json&) {
-            if (depth > kMaxDepth)
-                throw FormFileError("form file nested deeper than " + std::to_string(kMaxDepth) + " levels");
-            return true;
-        };
-        document = Json::parse(text.begin(), text.end(), guardDepth);
-    } catch (const Json::parse_error& e) {
-        // `byte` counts from 1 and points at the last character read.
-        throw FormFileError("form file syntax error at " + LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " +
-                            SyntaxExplanation(e));
-    } catch (const Json::out_of_range& e) {
-        // A number too large for any type (1e400) is no value the form can hold.
-        throw FormFileError(std::string("form file holds a number out of range: ") + e.what());
+    DocumentBuilder builder;
+    if (!Json::sax_parse(text.begin(), text.end(), &builder)) {
+        if (builder.outOfRange)
+            throw FormFileError("form file holds a number out of range at " + LineAndColumn(text, builder.errorByte) +
+                                ": " + builder.explanation);
+        // The position counts from 1 and points at the last character read.
+        throw FormFileError("form file syntax error at " +
+                            LineAndColumn(text, builder.errorByte > 0 ? builder.errorByte - 1 : 0) + ": " +
+                            builder.explanation);
     }
+    const Json& document = builder.root;
 
     const std::string where = "form file";
     if (!document.is_object()) Fail(where, "the document must be an object");
@@ -331,10 +479,13 @@ FormFile ParseFormFile(std::string_view text) {
     if (version > kVersion) Fail(where, "version " + std::to_string(version) + " is newer than this program reads");
 
     FormFile form;
-    form.width = NumberMember(document, "width", where);
-    form.height = NumberMember(document, "height", where);
+    form.width = ExtentMember(document, "width", where);
+    form.height = ExtentMember(document, "height", where);
     const Json& controls = Member(document, "controls", where);
     if (!controls.is_array()) Fail(where, "\"controls\" must be an array");
+    if (controls.size() > kMaxFormControls)
+        Fail(where, std::to_string(controls.size()) + " controls are more than the " +
+                        std::to_string(kMaxFormControls) + " a form may hold");
     form.controls.reserve(controls.size());
     for (size_t i = 0; i < controls.size(); ++i) form.controls.push_back(ParseControl(controls[i], i));
     return form;
@@ -344,8 +495,11 @@ std::string FormatFormFile(const FormFile& form) {
     Json document = Json::object();
     document["format"] = kFormat;
     document["version"] = kVersion;
-    document["width"] = CheckedNumber(form.width, "form width");
-    document["height"] = CheckedNumber(form.height, "form height");
+    document["width"] = BoundedTwips(CheckedNumber(form.width, "form width"), 0, kMaxFormExtent, "form width");
+    document["height"] = BoundedTwips(CheckedNumber(form.height, "form height"), 0, kMaxFormExtent, "form height");
+    if (form.controls.size() > kMaxFormControls)
+        Fail("form", std::to_string(form.controls.size()) + " controls are more than the " +
+                         std::to_string(kMaxFormControls) + " a form file may hold");
     Json controls = Json::array();
     for (size_t i = 0; i < form.controls.size(); ++i) {
         const StoredControl& control = form.controls[i];
@@ -353,10 +507,14 @@ std::string FormatFormFile(const FormFile& form) {
         Json out = Json::object();
         out["type"] = CheckedString(control.type, where + ", type");
         out["name"] = CheckedString(control.name, where + ", name");
-        out["left"] = CheckedNumber(control.left, where + ", left");
-        out["top"] = CheckedNumber(control.top, where + ", top");
-        out["width"] = CheckedNumber(control.width, where + ", width");
-        out["height"] = CheckedNumber(control.height, where + ", height");
+        const auto place = [&](double value, double low, double high, const char* name) {
+            const std::string at = where + ", " + name;
+            return BoundedTwips(CheckedNumber(value, at), low, high, at);
+        };
+        out["left"] = place(control.left, -kMaxFormPosition, kMaxFormPosition, "left");
+        out["top"] = place(control.top, -kMaxFormPosition, kMaxFormPosition, "top");
+        out["width"] = place(control.width, 0, kMaxFormExtent, "width");
+        out["height"] = place(control.height, 0, kMaxFormExtent, "height");
         Json properties = Json::object();
         for (const auto& [key, value] : control.bag.Entries()) {
             const std::string at = where + ", property '" + Shown(key) + "'";

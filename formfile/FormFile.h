@@ -13,6 +13,14 @@ namespace VemoCalendar {
 // Bounds of what a form file may hold; past them reading (and writing) fails with FormFileError.
 inline constexpr size_t kMaxFormFileBytes = 16 * 1024 * 1024;
 inline constexpr size_t kMaxFormStringBytes = 1024 * 1024;  // names, keys and string values
+// JSON values of all kinds in one file; a form of kMaxFormControls full controls needs a tenth.
+inline constexpr size_t kMaxFormValues = 1024 * 1024;
+inline constexpr size_t kMaxFormControls = 1000;
+// The form's width and height and each control's width and height run from 0 to kMaxFormExtent
+// twips, a control's left and top from -kMaxFormPosition to kMaxFormPosition twips: 4,000 pixels
+// at 15 twips a pixel, and far inside what any conversion to pixels or to `int` holds.
+inline constexpr double kMaxFormExtent = 60000;
+inline constexpr double kMaxFormPosition = 60000;
 
 // One control of a form: its type name, its name, its place on the form (twips) and its bag.
 struct StoredControl {
@@ -33,13 +41,16 @@ struct FormFile {
 };
 
 // Throws FormFileError: a syntax error names its line and column, a value the format does not
-// know names its control and key, and sizes past the bounds above are refused. A value whose type
+// know names its control and key, a key twice in one object names the key and the object, and
+// sizes, counts and geometry past the bounds above are refused naming the bound. Reading takes
+// time and memory linear in the file's size. A value whose type
 // does not suit its key is not the file's concern: the control refuses it when it loads.
 FormFile ParseFormFile(std::string_view json);
 FormFile ReadFormFile(const std::filesystem::path& path);
 
 // Throws FormFileError for what could not be read back: a string past its bound or not UTF-8,
-// a number that is not finite, a picture past its bound, or a document larger than a form file.
+// a number that is not finite, geometry or a control count past its bound, a picture past its
+// bound, or a document larger than a form file.
 std::string FormatFormFile(const FormFile& form);
 // Writes beside the old file and renames over it, so the old form stays whole if anything fails.
 void WriteFormFile(const std::filesystem::path& path, const FormFile& form);
