@@ -24,6 +24,9 @@ void QvCalendar::ConnectHandlers() {
         on.MouseDown = mouseEvent("MouseDown");
         on.MouseMove = [this, k](MouseArgs& args) { pnlCalNum_MouseMove(k, args); };
         on.MouseUp = mouseEvent("MouseUp");
+        on.KeyDown = [this](KeyArgs& args) { pnlCalNum_KeyDown(args); };
+        on.KeyPress = [this](int16_t& keyAscii) { UserControl_KeyPress(keyAscii); };
+        on.KeyUp = [this](KeyArgs& args) { UserControl_KeyUp(args); };
     }
 
     for (int i = 1; i <= 7; ++i) {

@@ -220,6 +220,8 @@ private:
     void pnlCalNum_Click(int k);
     void pnlCalNum_DblClick(int k);
     void pnlCalNum_MouseMove(int k, MouseArgs& args);
+    // ---- Keys of the day grid (InteractionKeys.cpp) ----
+    void pnlCalNum_KeyDown(KeyArgs& args);
     void pnlCalDay_MouseDown(MouseArgs& args);
     void cmdButton_Click(int i);
     void cmdButton_KeyPress(int i, int16_t& keyAscii);

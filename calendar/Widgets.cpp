@@ -31,6 +31,8 @@ void QvCalendar::CreateWidgets() {
     cbxMonth_->Move(45, 45, 1200, 315);
     txtYear_->Move(1245, 45, 510, 330);
     txtYear_->SetMaxLength(4);
+    // A click on a day gives the grid the focus, so the keys that move the selection reach it.
+    for (Panel* cell : pnlCalNum_) cell->SetTakesFocus(true);
     // A click on the month/year row gives it the focus, so keys typed there reach the control.
     pnlMonthYear_->SetTakesFocus(true);
 }
