@@ -151,6 +151,12 @@ void QtHost::UnregisterSite(QtControlSite& site) {
     }
 }
 
+QtControlSite* QtHost::ConstituentOf(const QtControlSite& owner, std::string_view name) const {
+    for (QtControlSite* site : sites_)
+        if (site->Owner() == &owner && site->Name() == name) return site;
+    return nullptr;
+}
+
 void QtHost::SyncFocus() {
     QWidget* focus = QApplication::focusWidget();
     // The application losing the keyboard to another program moves no focus between controls.
@@ -282,11 +288,21 @@ WindowState QtDialog::State() const {
     return WindowState::Normal;
 }
 
-void QtDialog::ShowModal() { widget_->exec(); }
+// Visible from the start of the showing: Qt hands the dialog's first widget the focus while it
+// shows the window, before the window itself counts as visible, and a control that loses the
+// focus to the dialog must already see it up.
+void QtDialog::ShowModal() {
+    showing_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{showing_};
+    widget_->exec();
+}
 
 void QtDialog::Unload() { widget_->done(QDialog::Accepted); }
 
-bool QtDialog::IsVisible() const { return widget_->isVisible(); }
+bool QtDialog::IsVisible() const { return showing_ || widget_->isVisible(); }
 
 void QtDialog::Cancel() {
     for (QtNode* node : factory_->Nodes())

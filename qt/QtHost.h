@@ -73,6 +73,8 @@ public:
     void UnregisterNode(QWidget& widget) { nodes_.remove(&widget); }
     void RegisterSite(QWidget& surface, QtControlSite& site) { sites_.insert(&surface, &site); }
     void UnregisterSite(QtControlSite& site);
+    // The constituent of `owner` of that name (the drop-down button's calendar), or null.
+    QtControlSite* ConstituentOf(const QtControlSite& owner, std::string_view name) const;
     QtControlSite* FocusedSite() const { return focusedSite_; }
     Widget* FocusedWidget() const { return focusedWidget_; }
     // Works out which control and widget have the focus now and tells them, in the order a form
@@ -131,6 +133,7 @@ private:
     std::unique_ptr<QtWidgetFactory> factory_;
     std::string caption_;
     int width_ = 0, height_ = 0;
+    bool showing_ = false;
 };
 
 }  // namespace VemoCalendar
