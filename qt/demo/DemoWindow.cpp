@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -20,15 +22,18 @@ namespace VemoCalendar {
 namespace {
 
 // The names of each event's arguments, in order.
-QStringList ArgumentNames(const QString& event) {
+QStringList ArgumentNames(QString event) {
+    if (event.startsWith("Btn")) event.remove(0, 3);
     if (event == "KeyDown" || event == "KeyUp") return {"KeyCode", "Shift"};
     if (event == "KeyPress") return {"KeyAscii"};
     if (event.startsWith("Mouse")) return {"Button", "Shift", "X", "Y"};
     return {};
 }
 
-constexpr double kFormWidth = 4560, kFormHeight = 3360;  // twips: room for one 4200 x 3000 calendar
-constexpr double kFormMargin = 180;                        // twips kept free right of and below controls
+// Twips: a 4200 x 3000 calendar and a drop-down button beside it, with room below the button for
+// its 3200 x 4000 pop-up.
+constexpr double kFormWidth = 6600, kFormHeight = 4560;
+constexpr double kFormMargin = 180;  // twips kept free right of and below controls
 
 }  // namespace
 
@@ -39,6 +44,8 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
 
     form_ = new QWidget(central);
     form_->setObjectName("Form1");
+    // Pop-ups drop down inside the form area, not over the menu bar or the log.
+    QtParentForm::MarkAsForm(*form_);
     SetFormSize(kFormWidth, kFormHeight);
     form_->setAutoFillBackground(true);
     row->addWidget(form_, 0, Qt::AlignTop);
@@ -68,20 +75,57 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
     help->addAction("&About VemoCalendar...", this, [this] { host_.About().ShowModal(); });
 
     AddCalendar(new QvCalendarWidget(form_, &host_, "QvCalendar1"), 180, 180, 4200, 3000);
+    AddButton(new QvCalButtonWidget(form_, &host_, "QvCalButton1"), 4560, 180, 1215, 375);
     ShowStatus();
 }
 
 QvCalendarWidget& DemoWindow::AddCalendar(QvCalendarWidget* calendar, double left, double top, double width,
                                           double height) {
-    calendar->site().Move(left, top, width, height);
     const QString name = calendar->objectName();
     connect(calendar, &QvCalendarWidget::EventRaised, this,
             [this, name](const QString& event, const QVariantList& args) { Log(name, event, args); });
     connect(calendar, &QvCalendarWidget::ValueChanged, this, [this] { ShowStatus(); });
-    calendar->show();
     calendars_.push_back(calendar);
-    log_->appendPlainText(QString("%1 placed at (%2, %3), %4 x %5 twips").arg(name).arg(left).arg(top).arg(width).arg(height));
+    Placed(*calendar, left, top, width, height);
     return *calendar;
+}
+
+QvCalButtonWidget& DemoWindow::AddButton(QvCalButtonWidget* button, double left, double top, double width,
+                                         double height) {
+    const QString name = button->objectName();
+    connect(button, &QvCalButtonWidget::EventRaised, this,
+            [this, name](const QString& event, const QVariantList& args) { Log(name, event, args); });
+    connect(button, &QvCalButtonWidget::ValueChanged, this, [this] { ShowStatus(); });
+    buttons_.push_back(button);
+    Placed(*button, left, top, width, height);
+    return *button;
+}
+
+void DemoWindow::Placed(QtControlSurface& control, double left, double top, double width, double height) {
+    control.Site()->Move(left, top, width, height);
+    control.show();
+    log_->appendPlainText(QString("%1 placed at (%2, %3), %4 x %5 twips")
+                              .arg(control.objectName()).arg(left).arg(top).arg(width).arg(height));
+}
+
+QDate DemoWindow::ValueOf(const QString& control) const {
+    for (QvCalendarWidget* calendar : calendars_)
+        if (calendar->objectName() == control) return calendar->calValue();
+    for (QvCalButtonWidget* button : buttons_)
+        if (button->objectName() == control) return button->calValue();
+    return {};
+}
+
+bool DemoWindow::PressFirstButton() {
+    if (buttons_.empty()) return false;
+    QvCalButtonWidget& button = *buttons_.front();
+    const QPointF at = QRectF(button.rect()).center();
+    const QPointF global = button.mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(&button, &press);
+    QApplication::sendEvent(&button, &release);
+    return button.popupOpen();
 }
 
 void DemoWindow::Log(const QString& control, const QString& event, const QVariantList& args) {
@@ -91,10 +135,8 @@ void DemoWindow::Log(const QString& control, const QString& event, const QVarian
         parts << (i < names.size() ? names[i] + "=" : QString()) + args[i].toString();
     QString line = control + "_" + event;
     if (!parts.isEmpty()) line += "(" + parts.join(", ") + ")";
-    if (event == "ValueChanged" || event == "MonthChanged" || event == "YearChanged") {
-        for (QvCalendarWidget* calendar : calendars_)
-            if (calendar->objectName() == control) line += "  calValue=" + calendar->calValue().toString(Qt::ISODate);
-    }
+    if (event == "ValueChanged" || event == "MonthChanged" || event == "YearChanged")
+        line += "  calValue=" + ValueOf(control).toString(Qt::ISODate);
     // A stream of mouse moves over one control shows as one line with a count.
     const QString key = control + "_" + event;
     if (event == "MouseMove" && key == lastEvent_) {
@@ -117,7 +159,9 @@ void DemoWindow::SetFormSize(double widthTwips, double heightTwips) {
 void DemoWindow::ShowStatus() {
     QStringList values;
     for (QvCalendarWidget* calendar : calendars_)
-        values << calendar->objectName() + ".calValue = " + QLocale().toString(calendar->calValue(), "dddd, d MMMM yyyy");
+        values << calendar->objectName() + ".calValue = " + QLocale().toString(calendar->calValue(), "d MMM yyyy");
+    for (QvCalButtonWidget* button : buttons_)
+        values << button->objectName() + ".calValue = " + QLocale().toString(button->calValue(), "d MMM yyyy");
     statusBar()->showMessage(values.join("   "));
 }
 
@@ -130,36 +174,48 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
         log_->appendPlainText("Open " + path + " failed: " + e.what());
         return false;
     }
-    std::vector<QvCalendarWidget*> loaded;
+    // Each control loaded, hidden, with its stored place; placed once the form has its size.
+    struct Loaded {
+        QtControlSurface* control;
+        QRectF place;
+    };
+    std::vector<Loaded> loaded;
     QStringList problems;
     for (StoredControl& stored : form.controls) {
-        if (stored.type != "QvCalendar") {
-            problems << QString("%1: controls of type %2 are not part of this demo").arg(ToQString(stored.name), ToQString(stored.type));
+        const QString name = ToQString(stored.name);
+        if (stored.type != "QvCalendar" && stored.type != "QvCalButton") {
+            problems << QString("%1: controls of type %2 are not part of this demo").arg(name, ToQString(stored.type));
             continue;
         }
         try {
-            auto* calendar = new QvCalendarWidget(stored.bag, form_, &host_, ToQString(stored.name));
-            calendar->hide();
-            calendar->setProperty("vemoPlace", QRectF(stored.left, stored.top, stored.width, stored.height));
-            loaded.push_back(calendar);
+            QtControlSurface* control = nullptr;
+            if (stored.type == "QvCalendar") control = new QvCalendarWidget(stored.bag, form_, &host_, name);
+            else control = new QvCalButtonWidget(stored.bag, form_, &host_, name);
+            control->hide();
+            loaded.push_back({control, QRectF(stored.left, stored.top, stored.width, stored.height)});
         } catch (const ControlError& e) {
             // One damaged control does not keep the others from loading.
-            problems << QString("%1: error %2, %3").arg(ToQString(stored.name)).arg(e.number).arg(ToQString(e.description));
+            problems << QString("%1: error %2, %3").arg(name).arg(e.number).arg(ToQString(e.description));
         }
     }
     for (QvCalendarWidget* old : calendars_) delete old;
+    for (QvCalButtonWidget* old : buttons_) delete old;
     calendars_.clear();
+    buttons_.clear();
     // The form takes its stored size, grown where a control would stand beyond it.
     double width = form.width, height = form.height;
-    for (QvCalendarWidget* calendar : loaded) {
-        const QRectF place = calendar->property("vemoPlace").toRectF();
-        width = std::max(width, place.right() + kFormMargin);
-        height = std::max(height, place.bottom() + kFormMargin);
+    for (const Loaded& control : loaded) {
+        width = std::max(width, control.place.right() + kFormMargin);
+        height = std::max(height, control.place.bottom() + kFormMargin);
     }
     SetFormSize(width, height);
-    for (QvCalendarWidget* calendar : loaded) {
-        const QRectF place = calendar->property("vemoPlace").toRectF();
-        AddCalendar(calendar, place.left(), place.top(), place.width(), place.height());
+    for (const Loaded& control : loaded) {
+        const QRectF& place = control.place;
+        if (auto* calendar = dynamic_cast<QvCalendarWidget*>(control.control))
+            AddCalendar(calendar, place.left(), place.top(), place.width(), place.height());
+        else
+            AddButton(static_cast<QvCalButtonWidget*>(control.control), place.left(), place.top(), place.width(),
+                      place.height());
     }
     path_ = path;
     log_->appendPlainText(QString("Opened %1: %2 control(s)").arg(path).arg(loaded.size()));
@@ -175,17 +231,21 @@ bool DemoWindow::SaveForm(const QString& path) {
     form.width = form_->width() * tx;
     form.height = form_->height() * ty;
     try {
-        for (QvCalendarWidget* calendar : calendars_) {
+        auto store = [&](const char* type, QtControlSurface& control, auto write) {
             StoredControl stored;
-            stored.type = "QvCalendar";
-            stored.name = FromQString(calendar->objectName());
-            stored.left = calendar->x() * tx;
-            stored.top = calendar->y() * ty;
-            stored.width = calendar->site().Width();
-            stored.height = calendar->site().Height();
-            calendar->writeProperties(stored.bag);
+            stored.type = type;
+            stored.name = FromQString(control.objectName());
+            stored.left = control.x() * tx;
+            stored.top = control.y() * ty;
+            stored.width = control.Site()->Width();
+            stored.height = control.Site()->Height();
+            write(stored.bag);
             form.controls.push_back(std::move(stored));
-        }
+        };
+        for (QvCalendarWidget* calendar : calendars_)
+            store("QvCalendar", *calendar, [calendar](PropertyBag& bag) { calendar->writeProperties(bag); });
+        for (QvCalButtonWidget* button : buttons_)
+            store("QvCalButton", *button, [button](PropertyBag& bag) { button->writeProperties(bag); });
         WriteFormFile(path.toStdString(), form);
     } catch (const std::exception& e) {
         QMessageBox::critical(this, "Save form", QString("Cannot save %1:\n%2").arg(path, e.what()));

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "qt/QtHost.h"
+#include "qt/QvCalButtonWidget.h"
 #include "qt/QvCalendarWidget.h"
 
 namespace VemoCalendar {
 
-// The demo's form: calendars placed on a form area as a form file describes them, an event log
-// that shows every event with its arguments, File Open / Save and the About box.
+// The demo's form: calendars and drop-down calendar buttons placed on a form area as a form file
+// describes them, an event log that shows every event of every control with its arguments,
+// File Open / Save and the About box.
 class DemoWindow : public QMainWindow {
 public:
     explicit DemoWindow(QtHost& host);
@@ -20,9 +22,16 @@ public:
     bool SaveForm(const QString& path);
     QWidget& FormArea() const { return *form_; }
     const std::vector<QvCalendarWidget*>& Calendars() const { return calendars_; }
+    const std::vector<QvCalButtonWidget*>& Buttons() const { return buttons_; }
+    // Presses the first drop-down button as the mouse would, so its calendar drops down.
+    bool PressFirstButton();
 
 private:
     QvCalendarWidget& AddCalendar(QvCalendarWidget* calendar, double left, double top, double width, double height);
+    QvCalButtonWidget& AddButton(QvCalButtonWidget* button, double left, double top, double width, double height);
+    void Placed(QtControlSurface& control, double left, double top, double width, double height);
+    // The date a control holds, for the log and the status bar.
+    QDate ValueOf(const QString& control) const;
     void Log(const QString& control, const QString& event, const QVariantList& args);
     void SetFormSize(double widthTwips, double heightTwips);
     void ShowStatus();
@@ -34,6 +43,7 @@ private:
     QWidget* form_;
     QPlainTextEdit* log_;
     std::vector<QvCalendarWidget*> calendars_;
+    std::vector<QvCalButtonWidget*> buttons_;
     QString path_;
     QString lastEvent_;
     int repeats_ = 0;

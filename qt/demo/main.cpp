@@ -1,7 +1,8 @@
-// The VemoCalendar demo: a form with a calendar and an event log.
+// The VemoCalendar demo: a form with a calendar, a drop-down calendar button and an event log.
 //   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--save FORM.json]
-//            [--screenshot FILE.png]
-// With --screenshot (or when there is no display) the form is rendered off screen to a PNG.
+//            [--press] [--screenshot FILE.png]
+// With --screenshot (or when there is no display) the form is rendered off screen to a PNG;
+// --press (or --open-popup) presses the first drop-down button first, so its calendar is open.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
@@ -41,14 +42,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("vemodemo");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("VemoCalendar demo: a form with a calendar and an event log.");
+    parser.setApplicationDescription("VemoCalendar demo: a form with a calendar, a drop-down calendar button and an event log.");
     parser.addHelpOption();
     QCommandLineOption today("today", "Fix today's date (YYYY-MM-DD).", "date");
     QCommandLineOption locale("locale", "Month and weekday names of this locale (for example de_DE).", "name");
     QCommandLineOption open("open", "Load this form file.", "file");
     QCommandLineOption save("save", "Save the form to this form file once it is set up.", "file");
     QCommandLineOption screenshot("screenshot", "Render the form to this PNG and exit.", "file");
-    parser.addOptions({today, locale, open, save, screenshot});
+    QCommandLineOption press(QStringList{"press", "open-popup"}, "Press the first drop-down button once the form is shown.");
+    parser.addOptions({today, locale, open, save, screenshot, press});
     parser.process(app);
 
     QtHost& host = QtHost::ForApplication();
@@ -71,18 +73,27 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (parser.isSet(save) && !window.SaveForm(parser.value(save))) return 1;
-    window.resize(780, 330);
+    window.resize(800, 380);
 
     QString picture = parser.value(screenshot);
     if (picture.isEmpty() && headless) {
         picture = "vemodemo.png";
         std::printf("No display: rendering the form off screen instead.\n");
     }
+    auto pressWhenShown = [&]() -> bool {
+        if (!parser.isSet(press)) return true;
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        if (window.PressFirstButton()) return true;
+        std::fprintf(stderr, "vemodemo: --press found no drop-down button to open\n");
+        return false;
+    };
     if (picture.isEmpty()) {
         window.show();
+        if (!pressWhenShown()) return 1;
         return app.exec();
     }
     window.show();
+    if (!pressWhenShown()) return 1;
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     if (!window.grab().save(picture, "PNG")) {
         std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
