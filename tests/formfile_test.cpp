@@ -134,42 +134,6 @@ std::string Png(const std::string& header, const std::string& raw, const std::st
     return kSignature + header + extra + Chunk("IDAT", Compress(raw)) + Chunk("IEND", {});
 }
 
-// Rows of RGBA bytes of a picture, each row filtered with filter (row mod 5), as a PNG encoder
-// that chooses filters per row writes them.
-std::string FilteredRows(const PictureObject& picture) {
-    const size_t stride = static_cast<size_t>(picture.width) * 4;
-    std::vector<std::vector<uint8_t>> rows;
-    for (int y = 0; y < picture.height; ++y) {
-        std::vector<uint8_t> row;
-        for (int x = 0; x < picture.width; ++x) {
-            const uint32_t p = picture.pixels[static_cast<size_t>(y * picture.width + x)];
-            row.insert(row.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p),
-                                   static_cast<uint8_t>(p >> 24)});
-        }
-        rows.push_back(row);
-    }
-    std::string out;
-    for (size_t y = 0; y < rows.size(); ++y) {
-        const int filter = static_cast<int>(y % 5);
-        out.push_back(static_cast<char>(filter));
-        for (size_t i = 0; i < stride; ++i) {
-            const int a = i >= 4 ? rows[y][i - 4] : 0;
-            const int b = y > 0 ? rows[y - 1][i] : 0;
-            const int c = y > 0 && i >= 4 ? rows[y - 1][i - 4] : 0;
-            int predictor = 0;
-            if (filter == 1) predictor = a;
-            if (filter == 2) predictor = b;
-            if (filter == 3) predictor = (a + b) / 2;
-            if (filter == 4) {
-                const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-                predictor = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
-            }
-            out.push_back(static_cast<char>(static_cast<uint8_t>(rows[y][i] - predictor)));
-        }
-    }
-    return out;
-}
-
 // ---- Typed values ----
 
 TEST(FormFileValues, EveryValueTypeSurvivesTheDocument) {
@@ -551,53 +515,6 @@ TEST(FormFileSave, ALinkKeepsLeadingToTheSavedFile) {
 }
 
 // ---- PNG and base64 ----
-
-TEST(FormFilePng, PicturesRoundTrip) {
-    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1, 1}, {3, 2}, {17, 5}, {kMaxPictureSide, 1}, {1, kMaxPictureSide}}) {
-        const PictureObject picture = Pattern(w, h, static_cast<uint32_t>(w * 31 + h));
-        EXPECT_EQ(DecodePng(EncodePng(picture)), picture) << w << "x" << h;
-    }
-}
-
-TEST(FormFilePng, ReadsEveryRowFilterAndSkipsAncillaryChunks) {
-    const PictureObject picture = Pattern(7, 11, 42);
-    const std::string png = Png(Header(7, 11), FilteredRows(picture), Chunk("tEXt", std::string("Comment\0hi", 10)));
-    EXPECT_EQ(DecodePng(png), picture);
-}
-
-TEST(FormFilePng, RefusesWhatItDoesNotWrite) {
-    const std::string raw2x2(2 * (1 + 2 * 4), '\0');
-    const std::string good = Png(Header(2, 2), raw2x2);
-    ASSERT_NO_THROW(DecodePng(good));
-    std::string badCrc = good;
-    badCrc[kSignature.size() + 8 + 3] ^= 1;  // a byte of the header's data
-    std::string badFilter = raw2x2;
-    badFilter[0] = 5;
-    struct Case {
-        std::string name, png, mentions;
-    };
-    const Case cases[] = {
-        {"not a PNG", "GIF89a", "not a PNG"},
-        {"RGB", Png(Header(2, 2, 8, 2), raw2x2), "colour type 2"},
-        {"16-bit", Png(Header(2, 2, 16, 6), raw2x2), "bit depth 16"},
-        {"palette", Png(Header(2, 2, 8, 3), raw2x2), "colour type 3"},
-        {"interlaced", Png(Header(2, 2, 8, 6, 1), raw2x2), "interlaced"},
-        {"zero width", Png(Header(0, 2), ""), "0x2 outside"},
-        {"checksum", badCrc, "checksum"},
-        {"cut short", good.substr(0, good.size() - 12), "cut short"},
-        {"no header", kSignature + Chunk("IDAT", Compress(raw2x2)) + Chunk("IEND", {}), "header"},
-        {"data too short", Png(Header(2, 2), raw2x2.substr(1)), "wrong size"},
-        {"data too long", Png(Header(2, 2), raw2x2 + "x"), "wrong size"},
-        {"not deflate", kSignature + Header(2, 2) + Chunk("IDAT", "garbage") + Chunk("IEND", {}), "damaged"},
-        {"unknown filter", Png(Header(2, 2), badFilter), "filter 5"},
-        {"unknown critical chunk", Png(Header(2, 2), raw2x2, Chunk("XYZW", "")), "XYZW"},
-        {"chunk past the end", kSignature + Header(2, 2) + std::string("\x7F\xFF\xFF\xFFIDAT\0\0\0\0", 12), "longer"},
-    };
-    for (const Case& c : cases) {
-        const std::string message = ErrorOf([&] { DecodePng(c.png); });
-        EXPECT_NE(message.find(c.mentions), std::string::npos) << c.name << ": \"" << message << "\"";
-    }
-}
 
 TEST(FormFileBase64, EncodesAndDecodesStrictly) {
     const std::pair<std::string, std::string> vectors[] = {{"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},
