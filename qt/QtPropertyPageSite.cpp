@@ -1,6 +1,10 @@
 #include "qt/QtPropertyPageSite.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "host/ControlError.h"
 #include "qt/QtConvert.h"
@@ -8,6 +12,39 @@
 #include "qt/QtHost.h"
 
 namespace VemoCalendar {
+
+// Tab, Enter and Escape in a page belong to the dialog: they move the focus, press the default
+// button or cancel. A field's key filter discards every control character it is offered, so these
+// keys go past it, as they go past a text box on a form.
+class QtPageKeys : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto& key = static_cast<QKeyEvent&>(*event);
+        if (!widget) return false;
+        switch (key.key()) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab: {
+                if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+                const bool back = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
+                QWidget* next = widget;
+                do {
+                    next = back ? next->previousInFocusChain() : next->nextInFocusChain();
+                } while (next && next != widget &&
+                         !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()));
+                if (next && next != widget) next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                return true;
+            }
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Escape:
+                QCoreApplication::sendEvent(widget->window(), event);
+                return true;
+            default: return false;
+        }
+    }
+};
 
 QtPropertyPageSite::QtPropertyPageSite(QtHost& host, QWidget* parent,
                                        const std::function<std::unique_ptr<PropertyPage>(PropertyPageSite&)>& makePage)
@@ -19,6 +56,10 @@ QtPropertyPageSite::QtPropertyPageSite(QtHost& host, QWidget* parent,
     surface_->setFixedSize(TwipsToPixels(page_->ClientWidth(), host.TwipsPerPixelX()),
                            TwipsToPixels(page_->ClientHeight(), host.TwipsPerPixelY()));
     page_->PropertyPage_Initialize();
+    FitCaptions();
+    keys_ = std::make_unique<QtPageKeys>();
+    for (QtNode* node : factory_->Nodes())
+        if (node->Window() && node->Focusable()) node->Window()->installEventFilter(keys_.get());
     focusConnection_ = QObject::connect(qApp, &QApplication::focusChanged, surface_,
                                         [this] { GuardQtEvent([this] { SyncFocus(); }); });
 }
@@ -28,6 +69,30 @@ QtPropertyPageSite::~QtPropertyPageSite() {
     focused_ = nullptr;
     page_.reset();
     factory_.reset();  // the widgets go while the surface that holds them is still there
+}
+
+// The designs are measured for Arial; where fontconfig gives a wider face, a caption that would be
+// cut grows to the right, as far as its container allows.
+void QtPropertyPageSite::FitCaptions() {
+    const double twipsPerPixel = host_.TwipsPerPixelX();
+    for (QtNode* node : factory_->Nodes()) {
+        int needed = 0;
+        Widget& w = node->AsWidget();
+        if (auto* label = dynamic_cast<Label*>(&w)) {
+            needed = QFontMetrics(ToQFont(label->Font())).horizontalAdvance(ToQString(label->Caption())) + 2;
+        } else if ((dynamic_cast<CheckBox*>(&w) || dynamic_cast<OptionButton*>(&w)) && node->Window()) {
+            if (dynamic_cast<CheckBox*>(&w) ? dynamic_cast<CheckBox&>(w).Caption().empty()
+                                            : dynamic_cast<OptionButton&>(w).Caption().empty())
+                continue;
+            needed = node->Window()->sizeHint().width();
+        } else {
+            continue;
+        }
+        const int neededTwips = static_cast<int>(std::ceil(needed * twipsPerPixel));
+        if (neededTwips <= w.Width()) continue;
+        const int room = (node->ParentNode() ? node->ParentNode()->width_ : page_->ClientWidth()) - w.Left() - 30;
+        if (room > w.Width()) w.SetWidth(std::min(neededTwips, room));
+    }
 }
 
 PropertyTarget& QtPropertyPageSite::SelectedControl(int index) {

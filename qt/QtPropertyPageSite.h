@@ -12,6 +12,7 @@
 namespace VemoCalendar {
 
 class QtHost;
+class QtPageKeys;
 
 // The widget a property page's widgets live on, sized to the page's client area.
 class QtPageWidget : public ElementHostWidget<QWidget> {
@@ -50,6 +51,7 @@ public:
 
 private:
     Widget* PageWidgetOf(QWidget* focus) const;
+    void FitCaptions();
     void SyncFocus();
     void MoveFocus(Widget* widget);
 
@@ -63,6 +65,7 @@ private:
     bool gotFocusDelivered_ = false;
     bool delivering_ = false;
     QMetaObject::Connection focusConnection_;
+    std::unique_ptr<QtPageKeys> keys_;
 };
 
 }  // namespace VemoCalendar
