@@ -9,7 +9,15 @@
 namespace VemoCalendar {
 
 int TwipsToPixels(double twips, double twipsPerPixel) {
-    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
+    const double pixels = std::nearbyint(twips / twipsPerPixel);
+    // Converting a double outside int is undefined behaviour; no widget holds more than this.
+    if (std::isnan(pixels)) return 0;
+    return static_cast<int>(std::clamp(pixels, -static_cast<double>(kMaxWidgetPixels), static_cast<double>(kMaxWidgetPixels)));
+}
+
+double FontPointSize(double size) {
+    if (!(size > 0) || !std::isfinite(size)) return kDefaultFontPoints;
+    return std::min(size, kMaxFontPoints);
 }
 
 QColor ToQColor(Color color, const QPalette& palette) {
@@ -58,7 +66,7 @@ QFont ToQFont(const FontObject& font) {
         f.setStyleHint(QFont::Serif);
     else
         f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(font.size > 0 ? font.size : 8.25);
+    f.setPointSizeF(FontPointSize(font.size));
     if (font.bold) f.setWeight(QFont::Bold);
     else f.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font.weight >= 600 ? 400 : font.weight, 100, 900)));
     f.setItalic(font.italic);
@@ -103,6 +111,7 @@ PictureRef FromQImage(const QImage& source) {
 }
 
 QDate ToQDate(Date date) {
+    if (!IsValidDate(date)) return {};
     const CivilDate c = CivilOf(date);
     return QDate(c.year, c.month, c.day);
 }

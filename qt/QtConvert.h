@@ -19,8 +19,18 @@ class QMouseEvent;
 
 namespace VemoCalendar {
 
-// Twips and pixels: a length converts by rounding to the nearest pixel, a half going to the even one.
+// Largest pixel length or position TwipsToPixels gives (Qt's QWIDGETSIZE_MAX): sums and
+// differences of two such values stay far inside int.
+inline constexpr int kMaxWidgetPixels = (1 << 24) - 1;
+inline constexpr double kDefaultFontPoints = 8.25;
+inline constexpr double kMaxFontPoints = 2048;
+
+// Twips and pixels: a length converts by rounding to the nearest pixel, a half going to the even
+// one, clamped to +-kMaxWidgetPixels. Any double is safe: NaN gives 0, infinities the bound.
 int TwipsToPixels(double twips, double twipsPerPixel);
+// The point size Qt gets for a stored font size: kDefaultFontPoints for one that is not a
+// positive finite number, at most kMaxFontPoints.
+double FontPointSize(double size);
 
 // A colour value as the widgets get it: RGB in the low three bytes, or a system colour index
 // (top bit set) resolved through the palette.
@@ -35,6 +45,7 @@ FontObject FromQFont(const QFont& font);
 QImage ToQImage(const PictureObject& picture);
 PictureRef FromQImage(const QImage& image);
 
+// A null QDate for what is no date (NaN, infinities, outside 100..9999).
 QDate ToQDate(Date date);
 Date FromQDate(QDate date);
 
