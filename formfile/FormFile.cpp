@@ -1,9 +1,11 @@
 #include "formfile/FormFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -436,18 +438,58 @@ private:
     bool kept_ = false;
 };
 
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : ".";
+}
+
+// Temporary files of a form are named ".NAME.tmp-PID-COUNT" beside it.
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+    std::string prefix(1, '.');
+    prefix += target.filename().string();
+    prefix += ".tmp-";
+    return prefix;
+}
+
 // A new file beside `target`, created exclusively so that two saves never share one.
 TemporaryFile CreateBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const std::filesystem::path folder = FolderOf(target);
     for (int attempt = 0;; ++attempt) {
-        std::string name = ".";
-        name += target.filename().string();
-        name += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+        std::string name = TemporaryPrefix(target);
+        name += std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
         const std::filesystem::path candidate = folder / name;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return TemporaryFile(candidate, fd);
         if (errno != EEXIST || attempt >= 100) throw FormFileError(SystemError("cannot create a file beside", target));
+    }
+}
+
+// The process id of a temporary file of `target` named by CreateBeside, or 0 for any other name.
+pid_t SaverOf(const std::string& name, const std::string& prefix) {
+    if (name.compare(0, prefix.size(), prefix) != 0) return 0;
+    const std::string_view rest = std::string_view(name).substr(prefix.size());
+    const size_t dash = rest.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 10 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1))) return 0;
+    const long long pid = std::stoll(std::string(rest.substr(0, dash)));
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes what saves of this form that were killed left behind. A file whose process still runs
+// may be a save under way and is kept; so is every file not named as this form's temporary.
+void SweepStaleTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const pid_t saver = SaverOf(name, prefix);
+        if (saver == 0 || saver == ::getpid()) continue;
+        if (::kill(saver, 0) == 0 || errno != ESRCH) continue;
+        std::error_code ignored;
+        if (it->is_regular_file(ignored)) std::filesystem::remove(it->path(), ignored);
     }
 }
 
@@ -583,8 +625,9 @@ void WriteFormFile(const std::filesystem::path& path, const FormFile& form) {
     if (::rename(temporary.path().c_str(), target.c_str()) != 0)
         throw FormFileError(SystemError("cannot replace form file", target));
     temporary.Keep();
+    SweepStaleTemporaries(target);
     // Make the rename itself durable; the new file is complete and in place either way.
-    const int folder = ::open(target.has_parent_path() ? target.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
+    const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
     if (folder >= 0) {
         ::fsync(folder);
         ::close(folder);

@@ -53,6 +53,8 @@ FormFile ReadFormFile(const std::filesystem::path& path);
 // bound, or a document larger than a form file.
 std::string FormatFormFile(const FormFile& form);
 // Writes beside the old file and renames over it, so the old form stays whole if anything fails.
+// Once the new form is in place, temporary files that earlier saves of this same form left
+// behind when killed are removed (only those whose process no longer runs).
 void WriteFormFile(const std::filesystem::path& path, const FormFile& form);
 
 }  // namespace VemoCalendar

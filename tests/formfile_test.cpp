@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -470,6 +471,40 @@ TEST(FormFileSave, ReplacesTheOldFileWholeAndLeavesNoTemporaryFile) {
     const FormFile back = ReadFormFile(file);
     EXPECT_EQ(back.width, 200);
     EXPECT_EQ(back.controls.at(0).bag.Get("calCaption"), Variant("short"));
+}
+
+// The id of a process that has ended: a saver killed before it could rename its file.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+TEST(FormFileSave, SweepsTemporaryFilesThatKilledSavesOfThisFormLeft) {
+    TempFolder folder;
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string alive = std::to_string(::getppid());  // the test's parent runs while we do
+    const std::vector<std::string> swept = {".Form1.vfm.tmp-" + dead + "-0", ".Form1.vfm.tmp-" + dead + "-17"};
+    const std::vector<std::string> kept = {
+        ".Form1.vfm.tmp-" + alive + "-3",  // a save under way in another process
+        ".Form2.vfm.tmp-" + dead + "-0",   // another form's
+        ".Form1.vfm.tmp-" + dead + "-0.bak",
+        ".Form1.vfm.tmp-" + dead,
+        ".Form1.vfm.tmp-x-1",
+        "Form1.vfm.tmp-" + dead + "-0",
+        "Form2.vfm",
+    };
+    for (const auto& names : {swept, kept})
+        for (const std::string& name : names) WriteAll(folder.path() / name, "half a form");
+    WriteFormFile(folder.path() / "Form1.vfm", FormFile{1, 2, {}});
+
+    std::vector<std::string> expected = kept;
+    expected.push_back("Form1.vfm");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.Entries(), expected);
+    EXPECT_EQ(ReadFormFile(folder.path() / "Form1.vfm").height, 2);
 }
 
 TEST(FormFileSave, FailedSaveKeepsTheOldFile) {
