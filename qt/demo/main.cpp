@@ -11,8 +11,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "DemoWindow.h"
+#include "formfile/FormFile.h"
 #include "qt/QtConvert.h"
 
 using namespace VemoCalendar;
@@ -69,7 +71,14 @@ int main(int argc, char** argv) {
 
     DemoWindow window(host);
     if (parser.isSet(open) && !window.OpenForm(parser.value(open), true)) {
-        std::fprintf(stderr, "vemodemo: cannot open %s\n", qPrintable(parser.value(open)));
+        // The window keeps the reason in its log; the command line gets it from the library too.
+        std::string reason = "unknown reason";
+        try {
+            (void)ReadFormFile(parser.value(open).toStdString());
+        } catch (const FormFileError& e) {
+            reason = e.what();
+        }
+        std::fprintf(stderr, "vemodemo: cannot open %s: %s\n", qPrintable(parser.value(open)), reason.c_str());
         return 1;
     }
     if (parser.isSet(save) && !window.SaveForm(parser.value(save))) return 1;
