@@ -16,6 +16,8 @@ void QvCalendar::FillMonthGrid(Date date) {
         cell.SetTag(std::string(planned.tag));
         cell.SetCaption(std::to_string(planned.day));
         cell.SetBevelOuter(planned.tag == kTagCurrSelected ? selectedBevel_ : NormalBevel());
+        // Tab reaches the day grid at its selected day.
+        cell.SetTabStop(planned.tag == kTagCurrSelected);
         PaintClassColors(cell, planned.tag);
         // Today is bold whatever the font says; the selected day keeps today's bold flag.
         const bool isToday = planned.tag == kTagCurrToday ||
@@ -56,6 +58,7 @@ void QvCalendar::PaintShownMonthDay(int k, int day) {
     const std::string_view tag = today ? kTagCurrToday : (w == 1 || w == 7) ? kTagCurrWeekend : kTagCurr;
     cell.SetTag(std::string(tag));
     cell.SetBevelOuter(NormalBevel());
+    cell.SetTabStop(false);
     PaintClassColors(cell, tag);
     cell.SetFontBold((calFont_ && calFont_->bold) || today);
 }
@@ -64,6 +67,7 @@ void QvCalendar::PaintSelected(int k) {
     Panel& cell = pnlCalNum(k);
     cell.SetTag(std::string(kTagCurrSelected));
     cell.SetBevelOuter(selectedBevel_);
+    cell.SetTabStop(true);
     PaintClassColors(cell, kTagCurrSelected);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <cmath>
 #include <stdexcept>
 
@@ -237,7 +238,58 @@ void HeadlessForm::KeyUp(int16_t keyCode, int16_t shift) {
     }
 }
 
+std::vector<std::pair<HeadlessControlSite*, Widget*>> HeadlessForm::FocusChain() {
+    std::vector<std::pair<HeadlessControlSite*, Widget*>> chain;
+    std::function<void(HeadlessControlSite&)> add = [&](HeadlessControlSite& site) {
+        for (Widget* w : site.Factory().All())
+            if (HeadlessWidgetFactory::State(*w).TabStop() && Reachable(*w)) chain.emplace_back(&site, w);
+        for (HeadlessControlSite* c : constituents_)
+            if (c->Owner() == &site) add(*c);
+    };
+    for (auto& s : sites_) add(*s);
+    return chain;
+}
+
+namespace {
+
+HeadlessControlSite* Outermost(HeadlessControlSite* site) {
+    while (site && site->Owner()) site = site->Owner();
+    return site;
+}
+
+}  // namespace
+
+void HeadlessForm::Tab(int16_t shift) {
+    const bool backwards = (shift & 1) != 0, leaveControl = (shift & 2) != 0;
+    if (focusedWidget_ && focusedWidget_->TakesTab() && shift == 0) {
+        KeyDown(9);
+        KeyPress(9);
+        KeyUp(9);
+        return;
+    }
+    const auto chain = FocusChain();
+    if (chain.empty()) return;
+    const auto n = static_cast<ptrdiff_t>(chain.size());
+    ptrdiff_t at = -1;
+    for (ptrdiff_t i = 0; i < n; ++i)
+        if (chain[static_cast<size_t>(i)].second == focusedWidget_) at = i;
+    if (at < 0) at = backwards ? 0 : n - 1;
+    HeadlessControlSite* current = Outermost(focusedSite_);
+    for (ptrdiff_t step = 1; step <= n; ++step) {
+        const auto& [site, widget] = chain[static_cast<size_t>(((at + (backwards ? -step : step)) % n + n) % n)];
+        if (leaveControl && current && Outermost(site) == current) continue;
+        MoveFocus(site, widget);
+        return;
+    }
+}
+
+void HeadlessForm::PressKeyCode(int16_t keyCode, int16_t shift) {
+    KeyDown(keyCode, shift);
+    KeyUp(keyCode, shift);
+}
+
 void HeadlessForm::PressKey(int16_t keyAscii) {
+    if (keyAscii == 9) return Tab();
     // Key codes of letters are those of the capitals; other keys here share their code.
     const auto keyCode = static_cast<int16_t>(std::toupper(keyAscii));
     KeyDown(keyCode);

@@ -182,13 +182,22 @@ public:
     void KeyPress(int16_t keyAscii);
     void KeyUp(int16_t keyCode, int16_t shift = 0);
     // KeyDown, KeyPress, KeyUp for one key: a printable character, Enter (13), Escape (27),
-    // Tab (9) or Backspace (8).
+    // Space (32) or Backspace (8); Tab (9) goes through Tab().
     void PressKey(int16_t keyAscii);
+    // Tab as a toolkit takes it: a plain Tab on a widget that takes Tab is that widget's key;
+    // otherwise, and with Shift (1) or Ctrl (2) always, the focus moves along the form's focus
+    // chain: backwards with Shift, and out of the focused control with Ctrl.
+    void Tab(int16_t shift = 0);
+    // KeyDown and KeyUp of a key that types no character (arrows, PgUp, Home, ...).
+    void PressKeyCode(int16_t keyCode, int16_t shift = 0);
     void Type(const std::string& text);
 
 private:
     bool Reachable(Widget& widget);
     std::vector<HeadlessControlSite*> AllSites() const;
+    // Every widget Tab can stop at, control by control (a constituent right after its owner), in
+    // the order each control made them.
+    std::vector<std::pair<HeadlessControlSite*, Widget*>> FocusChain();
     HeadlessControlSite* SiteOfWindow(intptr_t window) const;
     ScreenPoint SiteOrigin(const HeadlessControlSite& site) const;
     HeadlessHost& host_;

@@ -59,6 +59,8 @@ public:
     const std::string& Tag() const override { return tag_; }
     void SetTag(const std::string& tag) override { tag_ = tag; }
     void SetFocus() override;
+    bool TakesTab() const override { return takesTab_; }
+    void SetTakesTab(bool takesTab) override { takesTab_ = takesTab; }
     void BringToFront() override;
 
     Widget& AsWidget() override { return *this; }
@@ -89,6 +91,7 @@ private:
     bool enabled_ = true;
     std::string tag_;
     int frontOrder_ = 0;
+    bool takesTab_ = false;
 };
 
 class HeadlessPanel : public HeadlessWidget<Panel> {
@@ -110,7 +113,8 @@ public:
     bool TakesFocus() const override { return takesFocus_; }
     void SetTakesFocus(bool takesFocus) override { takesFocus_ = takesFocus; }
     bool Focusable() const override { return takesFocus_; }
-    bool TabStop() const override { return false; }
+    bool TabStop() const override { return takesFocus_ && tabStop_; }
+    void SetTabStop(bool tabStop) override { tabStop_ = tabStop; }
 
 private:
     std::string caption_;
@@ -120,6 +124,7 @@ private:
     int bevelOuter_ = 2;
     int alignment_ = 7;
     bool takesFocus_ = false;
+    bool tabStop_ = false;
 };
 
 class HeadlessCommandButton : public HeadlessWidget<CommandButton> {

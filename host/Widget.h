@@ -35,6 +35,11 @@ public:
     virtual void SetTag(const std::string& tag) = 0;
 
     virtual void SetFocus() = 0;
+    // Whether a plain Tab pressed on the widget is a key of its own (KeyDown, KeyPress 9, KeyUp),
+    // as the calendar's arrows and year box take it. Otherwise, and for Shift+Tab and Ctrl+Tab
+    // always, the host moves the focus along the form's focus chain. Off unless set.
+    virtual bool TakesTab() const = 0;
+    virtual void SetTakesTab(bool takesTab) = 0;
     // Bring to the front of its siblings' drawing order.
     virtual void BringToFront() = 0;
 
@@ -66,10 +71,13 @@ public:
     // 0..8 in the order of enumCALAlignment; other values are kept and drawn centred.
     virtual int Alignment() const = 0;
     virtual void SetAlignment(int alignment) = 0;
-    // Whether a click gives the panel the focus, so that keys typed then go to it. A panel never
-    // takes the focus by Tab or as its control's first widget. Off unless set.
+    // Whether a click gives the panel the focus, so that keys typed then go to it. Off unless set.
     virtual bool TakesFocus() const = 0;
     virtual void SetTakesFocus(bool takesFocus) = 0;
+    // Whether Tab also stops at a panel that takes the focus, in the order the panels were made.
+    // Off unless set.
+    virtual bool TabStop() const = 0;
+    virtual void SetTabStop(bool tabStop) = 0;
 };
 
 // SSCommand: a three-dimensional command button.

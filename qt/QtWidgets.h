@@ -137,6 +137,8 @@ public:
     const std::string& Tag() const override { return tag_; }
     void SetTag(const std::string& tag) override { tag_ = tag; }
     void SetFocus() override { NodeSetFocus(); }
+    bool TakesTab() const override { return takesTab_; }
+    void SetTakesTab(bool takesTab) override { takesTab_ = takesTab; }
     void BringToFront() override { NodeBringToFront(); }
 
 protected:
@@ -148,6 +150,9 @@ protected:
         Update();
         return true;
     }
+
+private:
+    bool takesTab_ = false;
 };
 
 // SSPanel, drawn by its holder: back colour, outer bevel, aligned caption.
@@ -170,7 +175,8 @@ public:
     bool TakesFocus() const override { return takesFocus_; }
     void SetTakesFocus(bool takesFocus) override;
     bool Focusable() const override { return takesFocus_; }
-    bool TabStop() const override { return false; }
+    bool TabStop() const override { return takesFocus_ && tabStop_; }
+    void SetTabStop(bool tabStop) override { tabStop_ = tabStop; }
     void Paint(QPainter& painter) override;
 
 private:
@@ -184,6 +190,7 @@ private:
     int bevelOuter_ = 2;
     int alignment_ = 7;
     bool takesFocus_ = false;
+    bool tabStop_ = false;
 };
 
 // SSCommand, drawn by its holder: bevel, outline, rounded corners, 3-D text, picture, pressed

@@ -284,8 +284,9 @@ TEST_F(Greeting, TimeOfDayIsNotTheDate) {
 }
 
 TEST_F(Greeting, TheRowTakesTheFocusOnlyByAClick) {
-    site->SetFocus();  // the control's first widget is the month list, not the row around it
-    EXPECT_EQ(form->FocusedWidget(), &W("cbxMonth"));
+    site->SetFocus();  // the control's first widget is the selected day, not the row
+    EXPECT_EQ(form->FocusedWidget(), &site->Get<Panel>("pnlCalNum", 10));
+    EXPECT_EQ(site->Get<Panel>("pnlCalNum", 10).Tag(), "CurrSelected");
 }
 
 TEST_F(Greeting, OnlyTheMonthRowListens) {
