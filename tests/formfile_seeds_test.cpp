@@ -58,6 +58,14 @@ TEST(FormFileRoundTripCheck, NamesTheFirstDifferenceOfTwoBags) {
         {"i32 read back as i16", otherKind, "key 'a' changed its value"},
     };
     for (const Case& c : cases) EXPECT_EQ(RoundTrip::Difference(base, c.other), c.difference) << c.name;
+
+    // A picture property holding no picture is stored as "empty"; a real picture is not empty.
+    FormBag none, empty, picture;
+    none.Set("p", Variant(PictureRef()));
+    empty.Set("p", Variant());
+    picture.Set("p", Variant(std::make_shared<PictureObject>(PictureObject{1, 1, {0}})));
+    EXPECT_EQ(RoundTrip::Difference(none, empty), "");
+    EXPECT_EQ(RoundTrip::Difference(none, picture), "key 'p' changed its value");
 }
 
 // A control that refuses a damaged bag is no fault; the check goes on with the other controls.

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build, the tests and the demo need, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev zlib1g-dev qt6-base-dev libgl-dev fonts-dejavu-core fontconfig xvfb xauth)
+  nlohmann-json3-dev zlib1g-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core fontconfig xvfb xauth
+  clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
