@@ -17,6 +17,7 @@
 
 #include "formfile/FormFile.h"
 #include "host/ControlError.h"
+#include "qt/QtPropertyPagesDialog.h"
 
 namespace VemoCalendar {
 namespace {
@@ -71,6 +72,14 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
     file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { SaveAs(); });
     file->addSeparator();
     file->addAction("E&xit", QKeySequence::Quit, this, [this] { close(); });
+    QMenu* properties = menuBar()->addMenu("&Properties");
+    properties->addAction("&Calendar Property Pages...", this, [this] {
+        if (Control* c = FirstCalendar()) ShowPropertyPages(*c);
+    });
+    properties->addAction("&Button Property Pages...", this, [this] {
+        if (Control* c = FirstButton()) ShowPropertyPages(*c);
+    });
+    qApp->installEventFilter(this);
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About VemoCalendar...", this, [this] { host_.About().ShowModal(); });
 
@@ -126,6 +135,28 @@ bool DemoWindow::PressFirstButton() {
     QApplication::sendEvent(&button, &press);
     QApplication::sendEvent(&button, &release);
     return button.popupOpen();
+}
+
+Control* DemoWindow::FirstCalendar() const { return calendars_.empty() ? nullptr : &calendars_.front()->control(); }
+Control* DemoWindow::FirstButton() const { return buttons_.empty() ? nullptr : &buttons_.front()->control(); }
+
+void DemoWindow::ShowPropertyPages(Control& control) {
+    QtPropertyPagesDialog::Run(host_, {&control}, this);
+    ShowStatus();
+}
+
+bool DemoWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    if (!(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ControlModifier)) return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target) return false;
+    auto inside = [target](QWidget* control) { return control == target || control->isAncestorOf(target); };
+    for (QvCalendarWidget* calendar : calendars_)
+        if (inside(calendar)) return ShowPropertyPages(calendar->control()), true;
+    for (QvCalButtonWidget* button : buttons_)
+        if (inside(button) || (button->popup() && inside(button->popup())))
+            return ShowPropertyPages(button->control()), true;
+    return false;
 }
 
 void DemoWindow::Log(const QString& control, const QString& event, const QVariantList& args) {

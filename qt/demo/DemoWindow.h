@@ -25,6 +25,16 @@ public:
     const std::vector<QvCalButtonWidget*>& Buttons() const { return buttons_; }
     // Presses the first drop-down button as the mouse would, so its calendar drops down.
     bool PressFirstButton();
+    // The first calendar's (or drop-down button's) control, or null when the form has none.
+    Control* FirstCalendar() const;
+    Control* FirstButton() const;
+    // Opens the Property Pages dialog for a control of the form, modally.
+    void ShowPropertyPages(Control& control);
+
+protected:
+    // Ctrl + double-click on a control opens its property pages (a plain double-click on a day
+    // picks the day).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QvCalendarWidget& AddCalendar(QvCalendarWidget* calendar, double left, double top, double width, double height);

@@ -1,8 +1,10 @@
 // The VemoCalendar demo: a form with a calendar, a drop-down calendar button and an event log.
 //   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--save FORM.json]
-//            [--press] [--screenshot FILE.png]
+//            [--press] [--pages NAME] [--screenshot FILE.png]
 // With --screenshot (or when there is no display) the form is rendered off screen to a PNG;
-// --press (or --open-popup) presses the first drop-down button first, so its calendar is open.
+// --press (or --open-popup) presses the first drop-down button first, so its calendar is open;
+// --pages opens the Property Pages dialog at page NAME (pagQvCalendar for the calendar,
+// pagQvCalButton or button:NAME for the drop-down button), rendered instead of the form.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
@@ -16,6 +18,7 @@
 #include "DemoWindow.h"
 #include "formfile/FormFile.h"
 #include "qt/QtConvert.h"
+#include "qt/QtPropertyPagesDialog.h"
 
 using namespace VemoCalendar;
 
@@ -52,7 +55,11 @@ int main(int argc, char** argv) {
     QCommandLineOption save("save", "Save the form to this form file once it is set up.", "file");
     QCommandLineOption screenshot("screenshot", "Render the form to this PNG and exit.", "file");
     QCommandLineOption press(QStringList{"press", "open-popup"}, "Press the first drop-down button once the form is shown.");
-    parser.addOptions({today, locale, open, save, screenshot, press});
+    QCommandLineOption pages("pages",
+                             "Open the Property Pages dialog at this page: pagQvCalendar (the calendar's), "
+                             "pagQvCalButton or button:NAME (the drop-down button's).",
+                             "name");
+    parser.addOptions({today, locale, open, save, screenshot, press, pages});
     parser.process(app);
 
     QtHost& host = QtHost::ForApplication();
@@ -96,6 +103,33 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemodemo: --press found no drop-down button to open\n");
         return false;
     };
+    if (parser.isSet(pages)) {
+        QString page = parser.value(pages);
+        const bool forButton = page == "pagQvCalButton" || page.startsWith("button:");
+        if (page.startsWith("button:")) page.remove(0, 7);
+        Control* control = forButton ? window.FirstButton() : window.FirstCalendar();
+        if (!control) {
+            std::fprintf(stderr, "vemodemo: the form has no %s for --pages\n", forButton ? "drop-down button" : "calendar");
+            return 1;
+        }
+        QtPropertyPagesDialog dialog(host, {control}, &window);
+        if (!dialog.ShowPage(page.toStdString())) {
+            std::fprintf(stderr, "vemodemo: the control has no page %s\n", qPrintable(page));
+            return 1;
+        }
+        if (picture.isEmpty()) {
+            dialog.exec();
+            return 0;
+        }
+        dialog.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        if (!dialog.grab().save(picture, "PNG")) {
+            std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
+            return 1;
+        }
+        std::printf("Screenshot written to %s\n", qPrintable(QFileInfo(picture).absoluteFilePath()));
+        return 0;
+    }
     if (picture.isEmpty()) {
         window.show();
         if (!pressWhenShown()) return 1;
