@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "calbutton/PopupPlacement.h"
 #include "calbutton/QvCalButton.h"
+#include "host/EventArgs.h"
 
 namespace VemoCalendar {
 namespace {
@@ -87,24 +87,6 @@ void QvCalButton::UserControl_Resize() {
         return;
     }
     SSCommand1_->Move(0, 0, ToWhole(site_.Width()), ToWhole(site_.Height()));
-}
-
-void QvCalButton::RaiseMouseEvent(std::string_view name, MouseArgs& args) {
-    std::array<Variant, 4> v{Variant(args.button), Variant(args.shift), Variant(args.x), Variant(args.y)};
-    site_.RaiseEvent(name, v);
-    args = {v[0].ToInt16(), v[1].ToInt16(), v[2].ToSingle(), v[3].ToSingle()};
-}
-
-void QvCalButton::RaiseKeyEvent(std::string_view name, KeyArgs& args) {
-    std::array<Variant, 2> v{Variant(args.keyCode), Variant(args.shift)};
-    site_.RaiseEvent(name, v);
-    args = {v[0].ToInt16(), v[1].ToInt16()};
-}
-
-void QvCalButton::RaiseKeyPress(int16_t& keyAscii) {
-    std::array<Variant, 1> v{Variant(keyAscii)};
-    site_.RaiseEvent("BtnKeyPress", v);
-    keyAscii = v[0].ToInt16();
 }
 
 }  // namespace VemoCalendar

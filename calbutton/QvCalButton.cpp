@@ -5,6 +5,7 @@
 
 #include "calbutton/ButtonPicture.h"
 #include "host/ControlError.h"
+#include "host/EventArgs.h"
 
 namespace VemoCalendar {
 namespace {
@@ -52,12 +53,13 @@ void QvCalButton::CreateButtonWidget() {
     SSCommand1_->SetCaption("");
     WidgetHandlers& on = SSCommand1_->Events();
     on.Click = [this] { SSCommand1_Click(); };
-    on.KeyDown = [this](KeyArgs& a) { RaiseKeyEvent("BtnKeyDown", a); };
-    on.KeyPress = [this](int16_t& keyAscii) { RaiseKeyPress(keyAscii); };
-    on.KeyUp = [this](KeyArgs& a) { RaiseKeyEvent("BtnKeyUp", a); };
-    on.MouseDown = [this](MouseArgs& a) { RaiseMouseEvent("BtnMouseDown", a); };
-    on.MouseMove = [this](MouseArgs& a) { RaiseMouseEvent("BtnMouseMove", a); };
-    on.MouseUp = [this](MouseArgs& a) { RaiseMouseEvent("BtnMouseUp", a); };
+    // The widget's events are the button's own, prefixed "Btn", with the widget's arguments.
+    on.KeyDown = [this](KeyArgs& a) { RaiseKeyEvent(site_, "BtnKeyDown", a); };
+    on.KeyPress = [this](int16_t& keyAscii) { RaiseKeyPressEvent(site_, "BtnKeyPress", keyAscii); };
+    on.KeyUp = [this](KeyArgs& a) { RaiseKeyEvent(site_, "BtnKeyUp", a); };
+    on.MouseDown = [this](MouseArgs& a) { RaiseMouseEvent(site_, "BtnMouseDown", a); };
+    on.MouseMove = [this](MouseArgs& a) { RaiseMouseEvent(site_, "BtnMouseMove", a); };
+    on.MouseUp = [this](MouseArgs& a) { RaiseMouseEvent(site_, "BtnMouseUp", a); };
 }
 
 // The calendar is made hidden, so that at design time the control shows only the button.

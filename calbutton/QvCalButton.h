@@ -157,11 +157,6 @@ private:
     void QvCalendar1_KeyPress(std::span<Variant> args);
     void ConstituentEvent(std::string_view name, std::span<Variant> args) override;
 
-    // ---- Events of the button widget, raised with its own arguments ----
-    void RaiseMouseEvent(std::string_view name, MouseArgs& args);
-    void RaiseKeyEvent(std::string_view name, KeyArgs& args);
-    void RaiseKeyPress(int16_t& keyAscii);
-
     ControlSite& site_;
     CommandButton* SSCommand1_ = nullptr;
     int32_t calWidth_ = 3200;

@@ -6,22 +6,13 @@
 #include <vector>
 
 #include "ButtonFixture.h"
+#include "ErrorNumber.h"
 #include "host/ControlError.h"
 
 namespace VemoCalendar {
 namespace {
 
 using Names = std::vector<std::string>;
-
-template <class Action>
-std::optional<int32_t> ErrorNumber(Action action) {
-    try {
-        action();
-    } catch (const ControlError& e) {
-        return e.number;
-    }
-    return std::nullopt;
-}
 
 class ButtonPropertiesTest : public ButtonFixture {};
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "StoredCalendarValues.h"
+#include "ErrorNumber.h"
 #include "calendar/QvCalendar.h"
 #include "formfile/FormFile.h"
 #include "headless/HeadlessForm.h"
@@ -28,17 +29,6 @@ protected:
     HeadlessForm form{host};
     QvCalendar& cal = form.Place<QvCalendar>("QvCalendar1", 0, 0, 4200, 3000);
 };
-
-// The error number a call raises, or nothing.
-template <class Action>
-std::optional<int32_t> ErrorNumber(Action action) {
-    try {
-        action();
-    } catch (const ControlError& e) {
-        return e.number;
-    }
-    return std::nullopt;
-}
 
 TEST_F(PropertyByNameTest, EveryPropertyReadsAsItsTypedGetter) {
     cal.calSelectedDayBackColor(0x123456);
