@@ -239,6 +239,9 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
         width = std::max(width, control.place.right() + kFormMargin);
         height = std::max(height, control.place.bottom() + kFormMargin);
     }
+    // Growing stops where a stored form could stand, so a far-off control cannot make a huge form.
+    width = std::min(width, kMaxFormExtent);
+    height = std::min(height, kMaxFormExtent);
     SetFormSize(width, height);
     for (const Loaded& control : loaded) {
         const QRectF& place = control.place;
