@@ -1,92 +1,65 @@
 #include "qt/QvCalButtonWidget.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "host/ControlError.h"
 
 namespace VemoCalendar {
 
-QvCalButtonWidget::QvCalButtonWidget(QWidget* parent, QtHost* host, const QString& name) : QtControlSurface(parent) {
+QvCalButtonWidget::QvCalButtonWidget(QWidget* parent, QtHost* host, const QString& name) : QvControlWidget(parent) {
     Create(host, name, nullptr);
 }
 
 QvCalButtonWidget::QvCalButtonWidget(PropertyBag& bag, QWidget* parent, QtHost* host, const QString& name)
-    : QtControlSurface(parent) {
+    : QvControlWidget(parent) {
     Create(host, name, &bag);
 }
 
-// The site goes first: it takes the button down, and the button its calendar, wherever the
-// pop-up was re-parented.
-QvCalButtonWidget::~QvCalButtonWidget() { site_.reset(); }
+QvCalButtonWidget::~QvCalButtonWidget() = default;
 
 void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
     QtHost& h = host ? *host : QtHost::ForApplication();
-    site_ = std::make_unique<QtControlSite>(h, *this, FromQString(name));
-    site_->onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
-    site_->onPropertyChanged = [this](std::string_view property) { emit PropertyChanged(ToQString(std::string(property))); };
-    site_->SetWidth(sizeHint().width() * site_->TwipsPerPixelX());
-    site_->SetHeight(sizeHint().height() * site_->TwipsPerPixelY());
-    auto control = std::make_unique<QvCalButton>(*site_);
+    auto site = std::make_unique<QtControlSite>(h, *this, FromQString(name));
+    QtControlSite& s = *site;
+    s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
+    s.SetWidth(sizeHint().width() * s.TwipsPerPixelX());
+    s.SetHeight(sizeHint().height() * s.TwipsPerPixelY());
+    auto control = std::make_unique<QvCalButton>(s);
     button_ = control.get();
-    site_->Attach(std::move(control));
+    s.Attach(std::move(control));
+    BindSite(std::move(site), *button_);
     if (bag) button_->UserControl_ReadProperties(*bag);
     else button_->UserControl_InitProperties();
     button_->UserControl_Resize();
+    // Keeps its height in a layout and grows sideways, as a push button does.
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    StartNotifying();
+}
+
+// The 20 x 20 face picture or a line of the face's font, inside a two-pixel bevel on each side.
+QSize QvCalButtonWidget::minimumSizeHint() const {
+    const QFontMetrics metrics(buttonFont());
+    const int side = std::max(20, metrics.height()) + 8;
+    return {side, side};
 }
 
 QWidget* QvCalButtonWidget::popup() const {
-    QtControlSite* calendar = site_->Host().ConstituentOf(*site_, "QvCalendar1");
+    QtControlSite* calendar = site().Host().ConstituentOf(site(), "QvCalendar1");
     return calendar ? &calendar->Surface() : nullptr;
 }
 
 bool QvCalButtonWidget::popupOpen() const {
-    QtControlSite* calendar = site_->Host().ConstituentOf(*site_, "QvCalendar1");
+    QtControlSite* calendar = site().Host().ConstituentOf(site(), "QvCalendar1");
     return calendar && calendar->Visible();
-}
-
-Variant QvCalButtonWidget::Get(std::string_view name) const { return button_->GetProperty(name); }
-
-bool QvCalButtonWidget::Set(std::string_view name, const Variant& value) {
-    try {
-        button_->SetProperty(name, value);
-        return true;
-    } catch (const ControlError& e) {
-        emit propertyRefused(ToQString(std::string(name)), e.number, ToQString(e.description));
-        return false;
-    }
 }
 
 bool QvCalButtonWidget::setBevelWidth(int value) {
     // A width past 16 bits is refused as the control refuses any bad value, not cut short.
     if (value < INT16_MIN || value > INT16_MAX) {
-        const ControlError overflow(6, "Overflow");
-        emit propertyRefused("BevelWidth", overflow.number, ToQString(overflow.description));
-        return false;
+        return Refuse("BevelWidth", ControlError(6, "Overflow"));
     }
     return Set("BevelWidth", Variant(static_cast<int16_t>(value)));
-}
-
-QFont QvCalButtonWidget::FontOf(std::string_view name) const {
-    const FontRef font = Get(name).ToFont();
-    return font ? ToQFont(*font) : QFont();
-}
-
-bool QvCalButtonWidget::SetFont(std::string_view name, const QFont& font) {
-    return Set(name, Variant(std::make_shared<FontObject>(FromQFont(font))));
-}
-
-QImage QvCalButtonWidget::ImageOf(std::string_view name) const {
-    const PictureRef picture = Get(name).ToPicture();
-    return picture ? ToQImage(*picture) : QImage();
-}
-
-// A null image is the empty picture.
-bool QvCalButtonWidget::SetImage(std::string_view name, const QImage& image) {
-    return Set(name, image.isNull() ? Variant(PictureRef()) : Variant(FromQImage(image)));
-}
-
-QColor QvCalButtonWidget::ColorOf(std::string_view name) const { return ToQColor(Get(name).ToColor(), palette()); }
-
-bool QvCalButtonWidget::SetColor(std::string_view name, const QColor& color) {
-    return Set(name, Variant(static_cast<int32_t>(FromQColor(color))));
 }
 
 void QvCalButtonWidget::Dispatch(std::string_view name, std::span<Variant> args) {
@@ -123,15 +96,8 @@ void QvCalButtonWidget::Dispatch(std::string_view name, std::span<Variant> args)
         args[2] = Variant(mouse.x);
         args[3] = Variant(mouse.y);
     }
-    QVariantList values;
-    for (const Variant& v : args) {
-        switch (v.kind()) {
-            case Variant::Kind::Integer: values << v.ToInt16(); break;
-            case Variant::Kind::Single: values << v.ToSingle(); break;
-            default: values << ToQString(v.ToString()); break;
-        }
-    }
-    emit EventRaised(ToQString(std::string(name)), values);
+    AfterEvent(name);
+    emit EventRaised(ToQString(std::string(name)), ArgsOf(args));
 }
 
 }  // namespace VemoCalendar

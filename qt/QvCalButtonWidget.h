@@ -11,98 +11,116 @@
 #include "calbutton/QvCalButton.h"
 #include "host/PropertyBag.h"
 #include "host/WidgetEvents.h"
-#include "qt/QtControlSite.h"
 #include "qt/QtConvert.h"
 #include "qt/QvCalendarWidget.h"
+#include "qt/QvControlWidget.h"
+#include "qt/QvEnums.h"
 
 namespace VemoCalendar {
 
-// QvCalButton as a Qt widget: a small button that drops a calendar down over the form it sits on.
-// Properties carry the control's own names (the face ones and every forwarded cal one); its
-// seventeen events are Qt signals whose arguments are passed by non-const reference, so that a
-// handler connected directly may change them and the control (and its calendar) sees the change.
+// QvCalButton as a Qt widget, used as QDateEdit's calendar pop-up is: a small button that drops a
+// calendar down over the form it sits on. Properties carry the control's own names and types
+// (the face ones and every forwarded cal one, enumerations by name), each read/write one with a
+// NOTIFY signal named after it; the seventeen events are signals whose arguments are passed by
+// non-const reference, so that a handler connected directly may change them and the control (and
+// its calendar) sees the change. date/setDate/dateChanged are QDateEdit's names for calValue.
 //
-// No exception leaves a property write: a value the control refuses keeps the old one, the setter
-// returns false and the widget emits propertyRefused with the control's error.
-class QvCalButtonWidget : public QtControlSurface {
+// No exception leaves a setter or QObject::setProperty: a value the control refuses keeps the old
+// one, the setter returns false and propertyRefused is emitted once with the control's error.
+class QvCalButtonWidget : public QvControlWidget {
     Q_OBJECT
-    Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY ValueChanged)
-    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth)
-    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight)
-    Q_PROPERTY(int AutoSize READ AutoSize WRITE setAutoSize)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE setBevelWidth)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int Font3D READ Font3D WRITE setFont3D)
-    Q_PROPERTY(QImage MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(bool Outline READ Outline WRITE setOutline)
-    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(bool RoundedCorners READ RoundedCorners WRITE setRoundedCorners)
-    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
-    Q_PROPERTY(QFont Font READ buttonFont WRITE setButtonFont)
-    Q_PROPERTY(int calAlignmentDayTitle READ calAlignmentDayTitle WRITE setCalAlignmentDayTitle)
-    Q_PROPERTY(int calAlignmentNum READ calAlignmentNum WRITE setCalAlignmentNum)
-    Q_PROPERTY(int calAppearance READ calAppearance WRITE setCalAppearance)
-    Q_PROPERTY(QString calCaption READ calCaption WRITE setCalCaption)
-    Q_PROPERTY(QColor calCurrentDateBackColor READ calCurrentDateBackColor WRITE setCalCurrentDateBackColor)
-    Q_PROPERTY(QColor calCurrentDateForeColor READ calCurrentDateForeColor WRITE setCalCurrentDateForeColor)
-    Q_PROPERTY(QColor calCurrentMonthBackColor READ calCurrentMonthBackColor WRITE setCalCurrentMonthBackColor)
-    Q_PROPERTY(QColor calCurrentMonthForeColor READ calCurrentMonthForeColor WRITE setCalCurrentMonthForeColor)
-    Q_PROPERTY(QColor calCurrentMonthWeekendsBackColor READ calCurrentMonthWeekendsBackColor WRITE setCalCurrentMonthWeekendsBackColor)
-    Q_PROPERTY(QColor calCurrentMonthWeekendsForeColor READ calCurrentMonthWeekendsForeColor WRITE setCalCurrentMonthWeekendsForeColor)
-    Q_PROPERTY(int calDayTitle READ calDayTitle WRITE setCalDayTitle)
-    Q_PROPERTY(int calFirstDayofWeek READ calFirstDayofWeek WRITE setCalFirstDayofWeek)
-    Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont)
-    Q_PROPERTY(int calJulianDateValue READ calJulianDateValue)
-    Q_PROPERTY(bool calLeapYear READ calLeapYear)
-    Q_PROPERTY(int calMaxYear READ calMaxYear WRITE setCalMaxYear)
-    Q_PROPERTY(int calMinYear READ calMinYear WRITE setCalMinYear)
-    Q_PROPERTY(int calMonthTitle READ calMonthTitle WRITE setCalMonthTitle)
-    Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont)
-    Q_PROPERTY(bool calMouseSensitiveDate READ calMouseSensitiveDate WRITE setCalMouseSensitiveDate)
-    Q_PROPERTY(QColor calNextMonthBackColor READ calNextMonthBackColor WRITE setCalNextMonthBackColor)
-    Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor)
-    Q_PROPERTY(bool calOutline READ calOutline WRITE setCalOutline)
-    Q_PROPERTY(QColor calPreviousMonthBackColor READ calPreviousMonthBackColor WRITE setCalPreviousMonthBackColor)
-    Q_PROPERTY(QColor calPreviousMonthForeColor READ calPreviousMonthForeColor WRITE setCalPreviousMonthForeColor)
-    Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont)
-    Q_PROPERTY(int calScrollArrowsPos READ calScrollArrowsPos WRITE setCalScrollArrowsPos)
-    Q_PROPERTY(QColor calSelectedDayBackColor READ calSelectedDayBackColor WRITE setCalSelectedDayBackColor)
-    Q_PROPERTY(QColor calSelectedDayForeColor READ calSelectedDayForeColor WRITE setCalSelectedDayForeColor)
-    Q_PROPERTY(bool calShowDropdownMonth READ calShowDropdownMonth WRITE setCalShowDropdownMonth)
-    Q_PROPERTY(bool calShowTitleBar READ calShowTitleBar WRITE setCalShowTitleBar)
-    Q_PROPERTY(QString calVersion READ calVersion)
-    Q_PROPERTY(bool popupOpen READ popupOpen)
+    Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY calValueChanged)
+    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth NOTIFY calWidthChanged)
+    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight NOTIFY calHeightChanged)
+    Q_PROPERTY(VemoCalendar::enumBTNAutoSize AutoSize READ AutoSize WRITE setAutoSize NOTIFY AutoSizeChanged)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE setBevelWidth NOTIFY BevelWidthChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(int Font3D READ Font3D WRITE setFont3D NOTIFY Font3DChanged)
+    Q_PROPERTY(QImage MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
+    Q_PROPERTY(bool Outline READ Outline WRITE setOutline NOTIFY OutlineChanged)
+    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture NOTIFY PictureChanged)
+    Q_PROPERTY(bool RoundedCorners READ RoundedCorners WRITE setRoundedCorners NOTIFY RoundedCornersChanged)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ buttonFont WRITE setButtonFont NOTIFY FontChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAlignment calAlignmentDayTitle READ calAlignmentDayTitle WRITE setCalAlignmentDayTitle NOTIFY calAlignmentDayTitleChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAlignment calAlignmentNum READ calAlignmentNum WRITE setCalAlignmentNum NOTIFY calAlignmentNumChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAppearance calAppearance READ calAppearance WRITE setCalAppearance NOTIFY calAppearanceChanged)
+    Q_PROPERTY(QString calCaption READ calCaption WRITE setCalCaption NOTIFY calCaptionChanged)
+    Q_PROPERTY(QColor calCurrentDateBackColor READ calCurrentDateBackColor WRITE setCalCurrentDateBackColor NOTIFY calCurrentDateBackColorChanged)
+    Q_PROPERTY(QColor calCurrentDateForeColor READ calCurrentDateForeColor WRITE setCalCurrentDateForeColor NOTIFY calCurrentDateForeColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthBackColor READ calCurrentMonthBackColor WRITE setCalCurrentMonthBackColor NOTIFY calCurrentMonthBackColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthForeColor READ calCurrentMonthForeColor WRITE setCalCurrentMonthForeColor NOTIFY calCurrentMonthForeColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsBackColor READ calCurrentMonthWeekendsBackColor WRITE setCalCurrentMonthWeekendsBackColor NOTIFY calCurrentMonthWeekendsBackColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsForeColor READ calCurrentMonthWeekendsForeColor WRITE setCalCurrentMonthWeekendsForeColor NOTIFY calCurrentMonthWeekendsForeColorChanged)
+    Q_PROPERTY(VemoCalendar::enumCALDayTitle calDayTitle READ calDayTitle WRITE setCalDayTitle NOTIFY calDayTitleChanged)
+    Q_PROPERTY(VemoCalendar::enumCALFirstDayofWeek calFirstDayofWeek READ calFirstDayofWeek WRITE setCalFirstDayofWeek NOTIFY calFirstDayofWeekChanged)
+    Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont NOTIFY calFontChanged)
+    Q_PROPERTY(int calMaxYear READ calMaxYear WRITE setCalMaxYear NOTIFY calMaxYearChanged)
+    Q_PROPERTY(int calMinYear READ calMinYear WRITE setCalMinYear NOTIFY calMinYearChanged)
+    Q_PROPERTY(VemoCalendar::enumCALMonthTitle calMonthTitle READ calMonthTitle WRITE setCalMonthTitle NOTIFY calMonthTitleChanged)
+    Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont NOTIFY calMonthYearTitleFontChanged)
+    Q_PROPERTY(bool calMouseSensitiveDate READ calMouseSensitiveDate WRITE setCalMouseSensitiveDate NOTIFY calMouseSensitiveDateChanged)
+    Q_PROPERTY(QColor calNextMonthBackColor READ calNextMonthBackColor WRITE setCalNextMonthBackColor NOTIFY calNextMonthBackColorChanged)
+    Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor NOTIFY calNextMonthForeColorChanged)
+    Q_PROPERTY(bool calOutline READ calOutline WRITE setCalOutline NOTIFY calOutlineChanged)
+    Q_PROPERTY(QColor calPreviousMonthBackColor READ calPreviousMonthBackColor WRITE setCalPreviousMonthBackColor NOTIFY calPreviousMonthBackColorChanged)
+    Q_PROPERTY(QColor calPreviousMonthForeColor READ calPreviousMonthForeColor WRITE setCalPreviousMonthForeColor NOTIFY calPreviousMonthForeColorChanged)
+    Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont NOTIFY calScrollArrowsFontChanged)
+    Q_PROPERTY(VemoCalendar::enumCALScrollArrowsPos calScrollArrowsPos READ calScrollArrowsPos WRITE setCalScrollArrowsPos NOTIFY calScrollArrowsPosChanged)
+    Q_PROPERTY(QColor calSelectedDayBackColor READ calSelectedDayBackColor WRITE setCalSelectedDayBackColor NOTIFY calSelectedDayBackColorChanged)
+    Q_PROPERTY(QColor calSelectedDayForeColor READ calSelectedDayForeColor WRITE setCalSelectedDayForeColor NOTIFY calSelectedDayForeColorChanged)
+    Q_PROPERTY(bool calShowDropdownMonth READ calShowDropdownMonth WRITE setCalShowDropdownMonth NOTIFY calShowDropdownMonthChanged)
+    Q_PROPERTY(bool calShowTitleBar READ calShowTitleBar WRITE setCalShowTitleBar NOTIFY calShowTitleBarChanged)
+    Q_PROPERTY(int calJulianDateValue READ calJulianDateValue STORED false)
+    Q_PROPERTY(bool calLeapYear READ calLeapYear STORED false)
+    Q_PROPERTY(QString calVersion READ calVersion STORED false)
+    Q_PROPERTY(bool popupOpen READ popupOpen STORED false)
+    Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged DESIGNABLE false STORED false)
 
 public:
     // A new button as a developer places it (first placement: pop-up 3200 x 4000 twips, today's
     // date), 81 x 25 pixels.
     explicit QvCalButtonWidget(QWidget* parent = nullptr, QtHost* host = nullptr, const QString& name = "QvCalButton1");
-    // A stored button: its 44 properties read from `bag` (a damaged bag throws ControlError).
+    // A stored button: its 44 properties read from `bag` (a damaged bag throws ControlError, as
+    // the control's load does; the widget is not made).
     QvCalButtonWidget(PropertyBag& bag, QWidget* parent = nullptr, QtHost* host = nullptr,
                       const QString& name = "QvCalButton1");
     ~QvCalButtonWidget() override;
 
+    // The control itself, for its full C++ interface (which raises ControlError).
     QvCalButton& control() const { return *button_; }
-    QtControlSite& site() const { return *site_; }
+    // Saves every stored property into `bag`.
     void writeProperties(PropertyBag& bag) const { button_->UserControl_WriteProperties(bag); }
+    // 81 x 25 pixels, the size of a newly placed button.
     QSize sizeHint() const override { return {81, 25}; }
+    // Room for the face's picture and a line of Font, inside the bevel.
+    QSize minimumSizeHint() const override;
 
     // The pop-up calendar's surface; it lies on the form's window once the pop-up has opened.
     QWidget* popup() const;
     // Whether the pop-up calendar is shown.
     bool popupOpen() const;
 
-    QDate calValue() const { return ToQDate(Get("calValue").ToDate()); }
-    bool setCalValue(QDate value) { return Set("calValue", Variant(FromQDate(value))); }
+    // The pop-up calendar's selected date; false for a null or out-of-range date.
+    QDate calValue() const { return DateOf("calValue"); }
+    bool setCalValue(QDate value) { return SetDate("calValue", value); }
+    // QDateEdit's names for calValue; dateChanged follows calValueChanged.
+    QDate date() const { return calValue(); }
+    bool setDate(QDate value) { return setCalValue(value); }
+    // Read-only facts of the pop-up calendar's value and the library.
     int calJulianDateValue() const { return Get("calJulianDateValue").ToInt32(); }
     bool calLeapYear() const { return Get("calLeapYear").ToBool(); }
     QString calVersion() const { return ToQString(Get("calVersion").ToString()); }
+    // The button widget's own Enabled (the calendar is not touched); Qt's setEnabled(false) sets
+    // it too and setEnabled(true) undoes that.
     bool controlEnabled() const { return Get("Enabled").ToBool(); }
     bool setControlEnabled(bool value) { return Set("Enabled", Variant(value)); }
+    // The face's font, pictures, caption and text colour.
     QFont buttonFont() const { return FontOf("Font"); }
     bool setButtonFont(const QFont& font) { return SetFont("Font", font); }
+    // A null image is no picture.
     QImage MouseIcon() const { return ImageOf("MouseIcon"); }
     bool setMouseIcon(const QImage& image) { return SetImage("MouseIcon", image); }
     QImage Picture() const { return ImageOf("Picture"); }
@@ -113,10 +131,19 @@ public:
     bool setCalCaption(const QString& value) { return Set("calCaption", Variant(FromQString(value))); }
     QColor ForeColor() const { return ColorOf("ForeColor"); }
     bool setForeColor(const QColor& color) { return SetColor("ForeColor", color); }
+    // How picture and button size follow each other; a value outside the enumeration is refused.
+    enumBTNAutoSize AutoSize() const { return Enum<enumBTNAutoSize>("AutoSize"); }
+    bool setAutoSize(enumBTNAutoSize value) { return SetInt32("AutoSize", value); }
 
+    // The remaining properties, each refused (false, propertyRefused) as the control refuses it:
+    // pop-up size in twips, the widget's Font3D and MousePointer, year limits, enumerations
+    // outside their constants.
 #define VEMO_INT_PROPERTY(Name, Setter) \
     int Name() const { return Get(#Name).ToInt32(); } \
-    bool Setter(int value) { return Set(#Name, Variant(static_cast<int32_t>(value))); }
+    bool Setter(int value) { return SetInt32(#Name, value); }
+#define VEMO_ENUM_PROPERTY(Type, Name, Setter) \
+    Type Name() const { return Enum<Type>(#Name); } \
+    bool Setter(Type value) { return SetInt32(#Name, value); }
 #define VEMO_BOOL_PROPERTY(Name, Setter) \
     bool Name() const { return Get(#Name).ToBool(); } \
     bool Setter(bool value) { return Set(#Name, Variant(value)); }
@@ -128,18 +155,17 @@ public:
     bool Setter(const QColor& color) { return SetColor(#Name, color); }
     VEMO_INT_PROPERTY(calWidth, setCalWidth)
     VEMO_INT_PROPERTY(calHeight, setCalHeight)
-    VEMO_INT_PROPERTY(AutoSize, setAutoSize)
     VEMO_INT_PROPERTY(Font3D, setFont3D)
     VEMO_INT_PROPERTY(MousePointer, setMousePointer)
-    VEMO_INT_PROPERTY(calAlignmentDayTitle, setCalAlignmentDayTitle)
-    VEMO_INT_PROPERTY(calAlignmentNum, setCalAlignmentNum)
-    VEMO_INT_PROPERTY(calAppearance, setCalAppearance)
-    VEMO_INT_PROPERTY(calDayTitle, setCalDayTitle)
-    VEMO_INT_PROPERTY(calFirstDayofWeek, setCalFirstDayofWeek)
     VEMO_INT_PROPERTY(calMaxYear, setCalMaxYear)
     VEMO_INT_PROPERTY(calMinYear, setCalMinYear)
-    VEMO_INT_PROPERTY(calMonthTitle, setCalMonthTitle)
-    VEMO_INT_PROPERTY(calScrollArrowsPos, setCalScrollArrowsPos)
+    VEMO_ENUM_PROPERTY(enumCALAlignment, calAlignmentDayTitle, setCalAlignmentDayTitle)
+    VEMO_ENUM_PROPERTY(enumCALAlignment, calAlignmentNum, setCalAlignmentNum)
+    VEMO_ENUM_PROPERTY(enumCALAppearance, calAppearance, setCalAppearance)
+    VEMO_ENUM_PROPERTY(enumCALDayTitle, calDayTitle, setCalDayTitle)
+    VEMO_ENUM_PROPERTY(enumCALFirstDayofWeek, calFirstDayofWeek, setCalFirstDayofWeek)
+    VEMO_ENUM_PROPERTY(enumCALMonthTitle, calMonthTitle, setCalMonthTitle)
+    VEMO_ENUM_PROPERTY(enumCALScrollArrowsPos, calScrollArrowsPos, setCalScrollArrowsPos)
     VEMO_BOOL_PROPERTY(Outline, setOutline)
     VEMO_BOOL_PROPERTY(RoundedCorners, setRoundedCorners)
     VEMO_BOOL_PROPERTY(calMouseSensitiveDate, setCalMouseSensitiveDate)
@@ -162,14 +188,64 @@ public:
     VEMO_COLOR_PROPERTY(calSelectedDayBackColor, setCalSelectedDayBackColor)
     VEMO_COLOR_PROPERTY(calSelectedDayForeColor, setCalSelectedDayForeColor)
 #undef VEMO_INT_PROPERTY
+#undef VEMO_ENUM_PROPERTY
 #undef VEMO_BOOL_PROPERTY
 #undef VEMO_FONT_PROPERTY
 #undef VEMO_COLOR_PROPERTY
-    // BevelWidth is the face's one 16-bit property.
+    // BevelWidth is the face's one 16-bit property: a width past 16 bits is refused with 6.
     int BevelWidth() const { return Get("BevelWidth").ToInt16(); }
     bool setBevelWidth(int value);
 
 signals:
+    // NOTIFY signals, after the control's change notification for the property (calValue's also
+    // after the user picked a date in the pop-up).
+    void calValueChanged();
+    void calWidthChanged();
+    void calHeightChanged();
+    void AutoSizeChanged();
+    void BevelWidthChanged();
+    void CaptionChanged();
+    void Font3DChanged();
+    void MouseIconChanged();
+    void MousePointerChanged();
+    void OutlineChanged();
+    void PictureChanged();
+    void RoundedCornersChanged();
+    void ForeColorChanged();
+    void EnabledChanged();
+    void FontChanged();
+    void calAlignmentDayTitleChanged();
+    void calAlignmentNumChanged();
+    void calAppearanceChanged();
+    void calCaptionChanged();
+    void calCurrentDateBackColorChanged();
+    void calCurrentDateForeColorChanged();
+    void calCurrentMonthBackColorChanged();
+    void calCurrentMonthForeColorChanged();
+    void calCurrentMonthWeekendsBackColorChanged();
+    void calCurrentMonthWeekendsForeColorChanged();
+    void calDayTitleChanged();
+    void calFirstDayofWeekChanged();
+    void calFontChanged();
+    void calMaxYearChanged();
+    void calMinYearChanged();
+    void calMonthTitleChanged();
+    void calMonthYearTitleFontChanged();
+    void calMouseSensitiveDateChanged();
+    void calNextMonthBackColorChanged();
+    void calNextMonthForeColorChanged();
+    void calOutlineChanged();
+    void calPreviousMonthBackColorChanged();
+    void calPreviousMonthForeColorChanged();
+    void calScrollArrowsFontChanged();
+    void calScrollArrowsPosChanged();
+    void calSelectedDayBackColorChanged();
+    void calSelectedDayForeColorChanged();
+    void calShowDropdownMonthChanged();
+    void calShowTitleBarChanged();
+    // QDateEdit's signal: the date changed, after calValueChanged.
+    void dateChanged(QDate date);
+    // The control's events.
     void MonthChanged();
     void ValueChanged();
     void YearChanged();
@@ -187,26 +263,13 @@ signals:
     void MouseDown(VemoCalendar::MouseArgs& args);
     void MouseMove(VemoCalendar::MouseArgs& args);
     void MouseUp(VemoCalendar::MouseArgs& args);
-    // Every event once its handlers have run, with its arguments as they left them (for logs).
-    void EventRaised(const QString& name, const QVariantList& args);
-    // A property changed (by code or by the user), under its name.
-    void PropertyChanged(const QString& name);
-    // A property write that the control refused, with its error; the old value stays.
-    void propertyRefused(const QString& name, int number, const QString& description);
 
 private:
+    template <typename E> E Enum(std::string_view name) const { return static_cast<E>(Get(name).ToInt32()); }
     void Create(QtHost* host, const QString& name, PropertyBag* bag);
     void Dispatch(std::string_view name, std::span<Variant> args);
-    Variant Get(std::string_view name) const;
-    bool Set(std::string_view name, const Variant& value);
-    QFont FontOf(std::string_view name) const;
-    bool SetFont(std::string_view name, const QFont& font);
-    QImage ImageOf(std::string_view name) const;
-    bool SetImage(std::string_view name, const QImage& image);
-    QColor ColorOf(std::string_view name) const;
-    bool SetColor(std::string_view name, const QColor& color);
+    void ValueAnnounced(QDate value) override { emit dateChanged(value); }
 
-    std::unique_ptr<QtControlSite> site_;
     QvCalButton* button_ = nullptr;
 };
 

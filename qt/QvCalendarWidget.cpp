@@ -1,13 +1,21 @@
 #include "qt/QvCalendarWidget.h"
 
-namespace VemoCalendar {
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <algorithm>
 
-QvCalendarWidget::QvCalendarWidget(QWidget* parent, QtHost* host, const QString& name) : QtControlSurface(parent) {
+namespace VemoCalendar {
+namespace {
+constexpr int16_t kKeyEnter = 13;
+}
+
+QvCalendarWidget::QvCalendarWidget(QWidget* parent, QtHost* host, const QString& name) : QvControlWidget(parent) {
     Create(host, name, nullptr);
 }
 
 QvCalendarWidget::QvCalendarWidget(PropertyBag& bag, QWidget* parent, QtHost* host, const QString& name)
-    : QtControlSurface(parent) {
+    : QvControlWidget(parent) {
     Create(host, name, &bag);
 }
 
@@ -15,20 +23,80 @@ QvCalendarWidget::~QvCalendarWidget() = default;
 
 void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
     QtHost& h = host ? *host : QtHost::ForApplication();
-    site_ = std::make_unique<QtControlSite>(h, *this, FromQString(name));
-    auto control = std::make_unique<QvCalendar>(*site_);
+    auto site = std::make_unique<QtControlSite>(h, *this, FromQString(name));
+    QtControlSite& s = *site;
+    auto control = std::make_unique<QvCalendar>(s);
     calendar_ = control.get();
-    site_->Attach(std::move(control));
-    site_->onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
-    site_->onPropertyChanged = [this](std::string_view property) { emit PropertyChanged(ToQString(std::string(property))); };
+    s.Attach(std::move(control));
+    BindSite(std::move(site), *calendar_);
+    s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
     if (bag) calendar_->UserControl_ReadProperties(*bag);
     else calendar_->UserControl_InitProperties();
-    site_->SetWidth(sizeHint().width() * site_->TwipsPerPixelX());
-    site_->SetHeight(sizeHint().height() * site_->TwipsPerPixelY());
+    s.SetWidth(sizeHint().width() * s.TwipsPerPixelX());
+    s.SetHeight(sizeHint().height() * s.TwipsPerPixelY());
     calendar_->UserControl_Resize();
+    // Grows with a layout in both directions, as QCalendarWidget does.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    page_ = calValue();
+    // Qt's clicked(QDate) is for days only: the last press tells whether a Click came from one.
+    if (Widget* picture = s.Factory().Find("Picture1"))
+        if (QWidget* surface = QtWidgetFactory::Node(*picture).Window()) surface->installEventFilter(this);
+    StartNotifying();
+}
+
+// Seven columns of two-digit days, and ten rows: title bar, month/year title, weekday titles, six
+// weeks and the arrows; each with room for a bevel.
+QSize QvCalendarWidget::minimumSizeHint() const {
+    const QFontMetrics days(calFont());
+    const QFontMetrics title(calMonthYearTitleFont());
+    const int cell = std::max(days.horizontalAdvance(QStringLiteral("00")), days.horizontalAdvance(QStringLiteral("Wed"))) + 6;
+    const int width = std::max(7 * cell, title.horizontalAdvance(QStringLiteral("September 9999")) + 12);
+    const int height = 7 * (days.height() + 4) + 3 * (title.height() + 4);
+    return {width, height};
+}
+
+bool QvCalendarWidget::setDateRange(QDate min, QDate max) {
+    // Checked as a whole first, so that a refused range changes neither limit.
+    const ControlError invalid(380, "Invalid property value");
+    if (!min.isValid() || min.year() < 1600 || (max.isValid() && min > max)) return Refuse("calMinYear", invalid);
+    if (!max.isValid() || max.year() > 9999) return Refuse("calMaxYear", invalid);
+    // Raising both limits past the old maximum needs the maximum first, else the minimum first.
+    if (min.year() > calMaxYear()) return setCalMaxYear(max.year()) && setCalMinYear(min.year());
+    return setCalMinYear(min.year()) && setCalMaxYear(max.year());
+}
+
+bool QvCalendarWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        lastPress_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    return QvControlWidget::eventFilter(watched, event);
+}
+
+bool QvCalendarWidget::PressedOnADay() const {
+    for (int k = 1; k <= 42; ++k)
+        if (Widget* cell = site().Factory().Find("pnlCalNum", k))
+            if (QtWidgetFactory::Node(*cell).PixelRect().contains(lastPress_)) return true;
+    return false;
+}
+
+void QvCalendarWidget::resizeEvent(QResizeEvent* event) {
+    QvControlWidget::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) emit calWidthChanged();
+    if (event->size().height() != event->oldSize().height()) emit calHeightChanged();
+}
+
+void QvCalendarWidget::ValueAnnounced(QDate value) {
+    emit selectionChanged();
+    if (value.isValid() && (value.year() != page_.year() || value.month() != page_.month())) {
+        page_ = value;
+        emit currentPageChanged(value.year(), value.month());
+    }
 }
 
 void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) {
+    // Enter on the day grid clicks the selected day; that click is also an activation.
+    const bool activation = enterPressed_ && name == "Click";
+    const bool dayClicked = name == "Click" && (activation || PressedOnADay());
+    if (name != "ValueChanged" && name != "MonthChanged" && name != "YearChanged") enterPressed_ = false;
     if (name == "ValueChanged") emit ValueChanged();
     else if (name == "MonthChanged") emit MonthChanged();
     else if (name == "YearChanged") emit YearChanged();
@@ -40,6 +108,7 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
         else emit KeyUp(key);
         args[0] = Variant(key.keyCode);
         args[1] = Variant(key.shift);
+        enterPressed_ = name == "KeyDown" && key.keyCode == kKeyEnter;
     } else if (name == "KeyPress" && args.size() == 1) {
         KeyPressArgs key{args[0].ToInt16()};
         emit KeyPress(key);
@@ -54,15 +123,11 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
         args[2] = Variant(mouse.x);
         args[3] = Variant(mouse.y);
     }
-    QVariantList values;
-    for (const Variant& v : args) {
-        switch (v.kind()) {
-            case Variant::Kind::Integer: values << v.ToInt16(); break;
-            case Variant::Kind::Single: values << v.ToSingle(); break;
-            default: values << ToQString(v.ToString()); break;
-        }
-    }
-    emit EventRaised(ToQString(std::string(name)), values);
+    if (name == "Click" || name == "DblClick") lastPress_ = QPoint(-1, -1);
+    AfterEvent(name);
+    if (dayClicked) emit clicked(calValue());
+    if (name == "DblClick" || activation) emit activated(calValue());
+    emit EventRaised(ToQString(std::string(name)), ArgsOf(args));
 }
 
 }  // namespace VemoCalendar

@@ -9,8 +9,9 @@
 #include "calendar/QvCalendar.h"
 #include "host/PropertyBag.h"
 #include "host/WidgetEvents.h"
-#include "qt/QtControlSite.h"
 #include "qt/QtConvert.h"
+#include "qt/QvControlWidget.h"
+#include "qt/QvEnums.h"
 
 namespace VemoCalendar {
 
@@ -19,115 +20,151 @@ struct KeyPressArgs {
     int16_t keyAscii = 0;
 };
 
-// QvCalendar as a Qt widget. Properties carry the control's own names; the control's events are
-// Qt signals. Signals with arguments pass them by non-const reference: a handler connected
-// directly (the default within one thread) may change them, and the control sees the change.
-// Setters refuse invalid values as the control does, with ControlError 380.
-class QvCalendarWidget : public QtControlSurface {
+// QvCalendar as a Qt widget, used as QCalendarWidget is. Properties carry the control's own names
+// and types (enumerations by name, calValue a QDate), each read/write one with a NOTIFY signal
+// named after it; the control's events are signals of the same names, and the usual Qt names
+// (selectedDate, setDateRange, clicked, activated, selectionChanged, currentPageChanged) stand
+// beside them. Event signals with arguments pass them by non-const reference: a handler connected
+// directly may change them, and the control sees the change.
+//
+// No exception leaves a setter or QObject::setProperty: a refused value keeps the old one, the
+// setter returns false and propertyRefused(name, 380, "Invalid property value") is emitted once.
+class QvCalendarWidget : public QvControlWidget {
     Q_OBJECT
-    Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY ValueChanged)
-    Q_PROPERTY(int calMinYear READ calMinYear WRITE setCalMinYear)
-    Q_PROPERTY(int calMaxYear READ calMaxYear WRITE setCalMaxYear)
-    Q_PROPERTY(int calFirstDayofWeek READ calFirstDayofWeek WRITE setCalFirstDayofWeek)
-    Q_PROPERTY(bool calMouseSensitiveDate READ calMouseSensitiveDate WRITE setCalMouseSensitiveDate)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
-    Q_PROPERTY(bool calLeapYear READ calLeapYear)
-    Q_PROPERTY(int calJulianDateValue READ calJulianDateValue)
-    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth)
-    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight)
-    Q_PROPERTY(bool calShowTitleBar READ calShowTitleBar WRITE setCalShowTitleBar)
-    Q_PROPERTY(bool calShowDropdownMonth READ calShowDropdownMonth WRITE setCalShowDropdownMonth)
-    Q_PROPERTY(int calScrollArrowsPos READ calScrollArrowsPos WRITE setCalScrollArrowsPos)
-    Q_PROPERTY(int calAppearance READ calAppearance WRITE setCalAppearance)
-    Q_PROPERTY(int calAlignmentNum READ calAlignmentNum WRITE setCalAlignmentNum)
-    Q_PROPERTY(int calAlignmentDayTitle READ calAlignmentDayTitle WRITE setCalAlignmentDayTitle)
-    Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont)
-    Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont)
-    Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont)
-    Q_PROPERTY(bool calOutline READ calOutline WRITE setCalOutline)
-    Q_PROPERTY(QString calCaption READ calCaption WRITE setCalCaption)
-    Q_PROPERTY(int calMonthTitle READ calMonthTitle WRITE setCalMonthTitle)
-    Q_PROPERTY(int calDayTitle READ calDayTitle WRITE setCalDayTitle)
-    Q_PROPERTY(QColor calSelectedDayBackColor READ calSelectedDayBackColor WRITE setCalSelectedDayBackColor)
-    Q_PROPERTY(QColor calSelectedDayForeColor READ calSelectedDayForeColor WRITE setCalSelectedDayForeColor)
-    Q_PROPERTY(QColor calCurrentDateBackColor READ calCurrentDateBackColor WRITE setCalCurrentDateBackColor)
-    Q_PROPERTY(QColor calCurrentDateForeColor READ calCurrentDateForeColor WRITE setCalCurrentDateForeColor)
-    Q_PROPERTY(QColor calCurrentMonthBackColor READ calCurrentMonthBackColor WRITE setCalCurrentMonthBackColor)
-    Q_PROPERTY(QColor calCurrentMonthForeColor READ calCurrentMonthForeColor WRITE setCalCurrentMonthForeColor)
-    Q_PROPERTY(QColor calCurrentMonthWeekendsBackColor READ calCurrentMonthWeekendsBackColor WRITE setCalCurrentMonthWeekendsBackColor)
-    Q_PROPERTY(QColor calCurrentMonthWeekendsForeColor READ calCurrentMonthWeekendsForeColor WRITE setCalCurrentMonthWeekendsForeColor)
-    Q_PROPERTY(QColor calPreviousMonthBackColor READ calPreviousMonthBackColor WRITE setCalPreviousMonthBackColor)
-    Q_PROPERTY(QColor calPreviousMonthForeColor READ calPreviousMonthForeColor WRITE setCalPreviousMonthForeColor)
-    Q_PROPERTY(QColor calNextMonthBackColor READ calNextMonthBackColor WRITE setCalNextMonthBackColor)
-    Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor)
-    Q_PROPERTY(QString calVersion READ calVersion)
+    Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY calValueChanged)
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QString calCaption READ calCaption WRITE setCalCaption NOTIFY calCaptionChanged)
+    Q_PROPERTY(bool calOutline READ calOutline WRITE setCalOutline NOTIFY calOutlineChanged)
+    Q_PROPERTY(bool calShowTitleBar READ calShowTitleBar WRITE setCalShowTitleBar NOTIFY calShowTitleBarChanged)
+    Q_PROPERTY(bool calShowDropdownMonth READ calShowDropdownMonth WRITE setCalShowDropdownMonth NOTIFY calShowDropdownMonthChanged)
+    Q_PROPERTY(VemoCalendar::enumCALScrollArrowsPos calScrollArrowsPos READ calScrollArrowsPos WRITE setCalScrollArrowsPos NOTIFY calScrollArrowsPosChanged)
+    Q_PROPERTY(bool calMouseSensitiveDate READ calMouseSensitiveDate WRITE setCalMouseSensitiveDate NOTIFY calMouseSensitiveDateChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAppearance calAppearance READ calAppearance WRITE setCalAppearance NOTIFY calAppearanceChanged)
+    Q_PROPERTY(int calMinYear READ calMinYear WRITE setCalMinYear NOTIFY calMinYearChanged)
+    Q_PROPERTY(int calMaxYear READ calMaxYear WRITE setCalMaxYear NOTIFY calMaxYearChanged)
+    Q_PROPERTY(VemoCalendar::enumCALFirstDayofWeek calFirstDayofWeek READ calFirstDayofWeek WRITE setCalFirstDayofWeek NOTIFY calFirstDayofWeekChanged)
+    Q_PROPERTY(QColor calSelectedDayBackColor READ calSelectedDayBackColor WRITE setCalSelectedDayBackColor NOTIFY calSelectedDayBackColorChanged)
+    Q_PROPERTY(QColor calSelectedDayForeColor READ calSelectedDayForeColor WRITE setCalSelectedDayForeColor NOTIFY calSelectedDayForeColorChanged)
+    Q_PROPERTY(QColor calCurrentDateBackColor READ calCurrentDateBackColor WRITE setCalCurrentDateBackColor NOTIFY calCurrentDateBackColorChanged)
+    Q_PROPERTY(QColor calCurrentDateForeColor READ calCurrentDateForeColor WRITE setCalCurrentDateForeColor NOTIFY calCurrentDateForeColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthBackColor READ calCurrentMonthBackColor WRITE setCalCurrentMonthBackColor NOTIFY calCurrentMonthBackColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthForeColor READ calCurrentMonthForeColor WRITE setCalCurrentMonthForeColor NOTIFY calCurrentMonthForeColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsBackColor READ calCurrentMonthWeekendsBackColor WRITE setCalCurrentMonthWeekendsBackColor NOTIFY calCurrentMonthWeekendsBackColorChanged)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsForeColor READ calCurrentMonthWeekendsForeColor WRITE setCalCurrentMonthWeekendsForeColor NOTIFY calCurrentMonthWeekendsForeColorChanged)
+    Q_PROPERTY(QColor calPreviousMonthBackColor READ calPreviousMonthBackColor WRITE setCalPreviousMonthBackColor NOTIFY calPreviousMonthBackColorChanged)
+    Q_PROPERTY(QColor calPreviousMonthForeColor READ calPreviousMonthForeColor WRITE setCalPreviousMonthForeColor NOTIFY calPreviousMonthForeColorChanged)
+    Q_PROPERTY(QColor calNextMonthBackColor READ calNextMonthBackColor WRITE setCalNextMonthBackColor NOTIFY calNextMonthBackColorChanged)
+    Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor NOTIFY calNextMonthForeColorChanged)
+    Q_PROPERTY(VemoCalendar::enumCALMonthTitle calMonthTitle READ calMonthTitle WRITE setCalMonthTitle NOTIFY calMonthTitleChanged)
+    Q_PROPERTY(VemoCalendar::enumCALDayTitle calDayTitle READ calDayTitle WRITE setCalDayTitle NOTIFY calDayTitleChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAlignment calAlignmentNum READ calAlignmentNum WRITE setCalAlignmentNum NOTIFY calAlignmentNumChanged)
+    Q_PROPERTY(VemoCalendar::enumCALAlignment calAlignmentDayTitle READ calAlignmentDayTitle WRITE setCalAlignmentDayTitle NOTIFY calAlignmentDayTitleChanged)
+    Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont NOTIFY calFontChanged)
+    Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont NOTIFY calMonthYearTitleFontChanged)
+    Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont NOTIFY calScrollArrowsFontChanged)
+    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth NOTIFY calWidthChanged STORED false)
+    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight NOTIFY calHeightChanged STORED false)
+    Q_PROPERTY(QString calVersion READ calVersion STORED false)
+    Q_PROPERTY(bool calLeapYear READ calLeapYear STORED false)
+    Q_PROPERTY(int calJulianDateValue READ calJulianDateValue STORED false)
+    Q_PROPERTY(QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectionChanged DESIGNABLE false STORED false)
 
 public:
     // A new calendar as a developer places it: the control's defaults, 280 x 200 pixels.
     explicit QvCalendarWidget(QWidget* parent = nullptr, QtHost* host = nullptr, const QString& name = "QvCalendar1");
-    // A stored calendar: its properties read from `bag` (a damaged bag throws ControlError).
+    // A stored calendar: its properties read from `bag` (a damaged bag throws ControlError, as
+    // the control's load does; the widget is not made).
     QvCalendarWidget(PropertyBag& bag, QWidget* parent = nullptr, QtHost* host = nullptr,
                      const QString& name = "QvCalendar1");
     ~QvCalendarWidget() override;
 
+    // The control itself, for its full C++ interface (which raises ControlError).
     QvCalendar& control() const { return *calendar_; }
-    QtControlSite& site() const { return *site_; }
+    // Saves every stored property into `bag`.
     void writeProperties(PropertyBag& bag) const { calendar_->UserControl_WriteProperties(bag); }
+    // 280 x 200 pixels, the size of a newly placed calendar.
     QSize sizeHint() const override { return {280, 200}; }
+    // The smallest size at which the day numbers and the titles in calFont stay readable.
+    QSize minimumSizeHint() const override;
 
-    QDate calValue() const { return ToQDate(calendar_->calValue()); }
-    void setCalValue(QDate value) { calendar_->calValue(FromQDate(value)); }
-    int calMinYear() const { return calendar_->calMinYear(); }
-    void setCalMinYear(int value) { calendar_->calMinYear(value); }
-    int calMaxYear() const { return calendar_->calMaxYear(); }
-    void setCalMaxYear(int value) { calendar_->calMaxYear(value); }
-    int calFirstDayofWeek() const { return calendar_->calFirstDayofWeek(); }
-    void setCalFirstDayofWeek(int value) { calendar_->calFirstDayofWeek(static_cast<enumCALFirstDayofWeek>(value)); }
-    bool calMouseSensitiveDate() const { return calendar_->calMouseSensitiveDate(); }
-    void setCalMouseSensitiveDate(bool value) { calendar_->calMouseSensitiveDate(value); }
-    bool controlEnabled() const { return calendar_->Enabled(); }
-    void setControlEnabled(bool value) { calendar_->Enabled(value); }
-    bool calLeapYear() const { return calendar_->calLeapYear(); }
-    int calJulianDateValue() const { return calendar_->calJulianDateValue(); }
-    int calWidth() const { return calendar_->calWidth(); }
-    void setCalWidth(int twips) { calendar_->calWidth(twips); }
-    int calHeight() const { return calendar_->calHeight(); }
-    void setCalHeight(int twips) { calendar_->calHeight(twips); }
-    bool calShowTitleBar() const { return calendar_->calShowTitleBar(); }
-    void setCalShowTitleBar(bool value) { calendar_->calShowTitleBar(value); }
-    bool calShowDropdownMonth() const { return calendar_->calShowDropdownMonth(); }
-    void setCalShowDropdownMonth(bool value) { calendar_->calShowDropdownMonth(value); }
-    int calScrollArrowsPos() const { return calendar_->calScrollArrowsPos(); }
-    void setCalScrollArrowsPos(int value) { calendar_->calScrollArrowsPos(static_cast<enumCALScrollArrowsPos>(value)); }
-    int calAppearance() const { return calendar_->calAppearance(); }
-    void setCalAppearance(int value) { calendar_->calAppearance(static_cast<enumCALAppearance>(value)); }
-    int calAlignmentNum() const { return calendar_->calAlignmentNum(); }
-    void setCalAlignmentNum(int value) { calendar_->calAlignmentNum(static_cast<enumCALAlignment>(value)); }
-    int calAlignmentDayTitle() const { return calendar_->calAlignmentDayTitle(); }
-    void setCalAlignmentDayTitle(int value) { calendar_->calAlignmentDayTitle(static_cast<enumCALAlignment>(value)); }
-    QFont calFont() const { return ToQFont(*calendar_->calFont()); }
-    void setCalFont(const QFont& font) { calendar_->calFont(std::make_shared<FontObject>(FromQFont(font))); }
-    QFont calMonthYearTitleFont() const { return ToQFont(*calendar_->calMonthYearTitleFont()); }
-    void setCalMonthYearTitleFont(const QFont& font) {
-        calendar_->calMonthYearTitleFont(std::make_shared<FontObject>(FromQFont(font)));
-    }
-    QFont calScrollArrowsFont() const { return ToQFont(*calendar_->calScrollArrowsFont()); }
-    void setCalScrollArrowsFont(const QFont& font) {
-        calendar_->calScrollArrowsFont(std::make_shared<FontObject>(FromQFont(font)));
-    }
-    bool calOutline() const { return calendar_->calOutline(); }
-    void setCalOutline(bool value) { calendar_->calOutline(value); }
-    QString calCaption() const { return ToQString(calendar_->calCaption()); }
-    void setCalCaption(const QString& value) { calendar_->calCaption(FromQString(value)); }
-    int calMonthTitle() const { return calendar_->calMonthTitle(); }
-    void setCalMonthTitle(int value) { calendar_->calMonthTitle(static_cast<enumCALMonthTitle>(value)); }
-    int calDayTitle() const { return calendar_->calDayTitle(); }
-    void setCalDayTitle(int value) { calendar_->calDayTitle(static_cast<enumCALDayTitle>(value)); }
-    QString calVersion() const { return ToQString(calendar_->calVersion()); }
+    // The selected date; its month is the one shown.
+    QDate calValue() const { return DateOf("calValue"); }
+    // Selects `value` (any date of 100..9999, also outside the year limits); false for a null or
+    // out-of-range date. Emits calValueChanged and selectionChanged when the date changed, then
+    // the control's ValueChanged, MonthChanged, YearChanged as due.
+    bool setCalValue(QDate value) { return SetDate("calValue", value); }
+    // Lowest year that navigation reaches (1600 ≤ calMinYear ≤ calMaxYear).
+    int calMinYear() const { return Get("calMinYear").ToInt32(); }
+    // False outside 1600..calMaxYear; a value above the selected date's year moves it into that year.
+    bool setCalMinYear(int value) { return SetInt32("calMinYear", value); }
+    // Highest year that navigation reaches (calMinYear ≤ calMaxYear ≤ 9999).
+    int calMaxYear() const { return Get("calMaxYear").ToInt32(); }
+    // False outside calMinYear..9999; a value below the selected date's year moves it into that year.
+    bool setCalMaxYear(int value) { return SetInt32("calMaxYear", value); }
+    // The weekday of the grid's first column.
+    enumCALFirstDayofWeek calFirstDayofWeek() const { return Enum<enumCALFirstDayofWeek>("calFirstDayofWeek"); }
+    // False for a value that is no weekday (outside 1..7).
+    bool setCalFirstDayofWeek(enumCALFirstDayofWeek value) { return SetInt32("calFirstDayofWeek", value); }
+    // Whether day cells light up under the mouse.
+    bool calMouseSensitiveDate() const { return Get("calMouseSensitiveDate").ToBool(); }
+    bool setCalMouseSensitiveDate(bool value) { return Set("calMouseSensitiveDate", Variant(value)); }
+    // The control's own Enabled (its title bar and About box stay reachable when false); Qt's
+    // setEnabled(false) sets it too and setEnabled(true) undoes that.
+    bool controlEnabled() const { return Get("Enabled").ToBool(); }
+    bool setControlEnabled(bool value) { return Set("Enabled", Variant(value)); }
+    // Whether the year of calValue is a leap year.
+    bool calLeapYear() const { return Get("calLeapYear").ToBool(); }
+    // Year × 1000 + day of the year of calValue.
+    int calJulianDateValue() const { return Get("calJulianDateValue").ToInt32(); }
+    // The control's width and height in twips (the widget's size).
+    int calWidth() const { return Get("calWidth").ToInt32(); }
+    bool setCalWidth(int twips) { return SetInt32("calWidth", twips); }
+    int calHeight() const { return Get("calHeight").ToInt32(); }
+    bool setCalHeight(int twips) { return SetInt32("calHeight", twips); }
+    // Whether the title bar with calCaption is shown.
+    bool calShowTitleBar() const { return Get("calShowTitleBar").ToBool(); }
+    bool setCalShowTitleBar(bool value) { return Set("calShowTitleBar", Variant(value)); }
+    // Whether the month drop-down list and the year box replace the month/year title.
+    bool calShowDropdownMonth() const { return Get("calShowDropdownMonth").ToBool(); }
+    bool setCalShowDropdownMonth(bool value) { return Set("calShowDropdownMonth", Variant(value)); }
+    // Where the four scroll arrows sit; a value outside the enumeration is refused.
+    enumCALScrollArrowsPos calScrollArrowsPos() const { return Enum<enumCALScrollArrowsPos>("calScrollArrowsPos"); }
+    bool setCalScrollArrowsPos(enumCALScrollArrowsPos value) { return SetInt32("calScrollArrowsPos", value); }
+    // The bevel of the control; a value outside the enumeration is refused.
+    enumCALAppearance calAppearance() const { return Enum<enumCALAppearance>("calAppearance"); }
+    bool setCalAppearance(enumCALAppearance value) { return SetInt32("calAppearance", value); }
+    // Alignment of the day numbers in their cells; a value outside the enumeration is refused.
+    enumCALAlignment calAlignmentNum() const { return Enum<enumCALAlignment>("calAlignmentNum"); }
+    bool setCalAlignmentNum(enumCALAlignment value) { return SetInt32("calAlignmentNum", value); }
+    // Alignment of the weekday titles; a value outside the enumeration is refused.
+    enumCALAlignment calAlignmentDayTitle() const { return Enum<enumCALAlignment>("calAlignmentDayTitle"); }
+    bool setCalAlignmentDayTitle(enumCALAlignment value) { return SetInt32("calAlignmentDayTitle", value); }
+    // The fonts of the day numbers, of the month/year title and of the scroll arrows.
+    QFont calFont() const { return FontOf("calFont"); }
+    bool setCalFont(const QFont& font) { return SetFont("calFont", font); }
+    QFont calMonthYearTitleFont() const { return FontOf("calMonthYearTitleFont"); }
+    bool setCalMonthYearTitleFont(const QFont& font) { return SetFont("calMonthYearTitleFont", font); }
+    QFont calScrollArrowsFont() const { return FontOf("calScrollArrowsFont"); }
+    bool setCalScrollArrowsFont(const QFont& font) { return SetFont("calScrollArrowsFont", font); }
+    // Whether the control draws an outline around itself.
+    bool calOutline() const { return Get("calOutline").ToBool(); }
+    bool setCalOutline(bool value) { return Set("calOutline", Variant(value)); }
+    // The title bar's text.
+    QString calCaption() const { return ToQString(Get("calCaption").ToString()); }
+    bool setCalCaption(const QString& value) { return Set("calCaption", Variant(FromQString(value))); }
+    // Short or long month names; a value outside the enumeration is refused.
+    enumCALMonthTitle calMonthTitle() const { return Enum<enumCALMonthTitle>("calMonthTitle"); }
+    bool setCalMonthTitle(enumCALMonthTitle value) { return SetInt32("calMonthTitle", value); }
+    // Length of the weekday titles; a value outside the enumeration is refused.
+    enumCALDayTitle calDayTitle() const { return Enum<enumCALDayTitle>("calDayTitle"); }
+    bool setCalDayTitle(enumCALDayTitle value) { return SetInt32("calDayTitle", value); }
+    // "VemoCalendar" with the library's version.
+    QString calVersion() const { return ToQString(Get("calVersion").ToString()); }
 
-#define VEMO_COLOR_PROPERTY(Name, Setter)                                                  \
-    QColor Name() const { return ToQColor(calendar_->Name(), palette()); }                 \
-    void Setter(const QColor& color) { calendar_->Name(static_cast<int32_t>(FromQColor(color))); }
+    // The twelve class colours (system colours are resolved through the widget's palette).
+#define VEMO_COLOR_PROPERTY(Name, Setter)                   \
+    QColor Name() const { return ColorOf(#Name); }          \
+    bool Setter(const QColor& color) { return SetColor(#Name, color); }
     VEMO_COLOR_PROPERTY(calSelectedDayBackColor, setCalSelectedDayBackColor)
     VEMO_COLOR_PROPERTY(calSelectedDayForeColor, setCalSelectedDayForeColor)
     VEMO_COLOR_PROPERTY(calCurrentDateBackColor, setCalCurrentDateBackColor)
@@ -142,11 +179,55 @@ public:
     VEMO_COLOR_PROPERTY(calNextMonthForeColor, setCalNextMonthForeColor)
 #undef VEMO_COLOR_PROPERTY
 
+    // QCalendarWidget's names: the selected date (calValue) ...
+    QDate selectedDate() const { return calValue(); }
+    bool setSelectedDate(QDate date) { return setCalValue(date); }
+    // ... and the date range, which the calendar keeps as year limits: calMinYear becomes
+    // min's year and calMaxYear max's. False (nothing changed) for null dates, min after max or
+    // years the limits refuse (below 1600, above 9999).
+    bool setDateRange(QDate min, QDate max);
+
 public slots:
     // Refills the grid and raises the change events that are due.
     void Refresh() { calendar_->Refresh(); }
 
 signals:
+    // NOTIFY signals, after the control's change notification for the property (calValue's also
+    // after the user moved the selection; calWidth's and calHeight's on a resize).
+    void calValueChanged();
+    void EnabledChanged();
+    void calCaptionChanged();
+    void calOutlineChanged();
+    void calShowTitleBarChanged();
+    void calShowDropdownMonthChanged();
+    void calScrollArrowsPosChanged();
+    void calMouseSensitiveDateChanged();
+    void calAppearanceChanged();
+    void calMinYearChanged();
+    void calMaxYearChanged();
+    void calFirstDayofWeekChanged();
+    void calSelectedDayBackColorChanged();
+    void calSelectedDayForeColorChanged();
+    void calCurrentDateBackColorChanged();
+    void calCurrentDateForeColorChanged();
+    void calCurrentMonthBackColorChanged();
+    void calCurrentMonthForeColorChanged();
+    void calCurrentMonthWeekendsBackColorChanged();
+    void calCurrentMonthWeekendsForeColorChanged();
+    void calPreviousMonthBackColorChanged();
+    void calPreviousMonthForeColorChanged();
+    void calNextMonthBackColorChanged();
+    void calNextMonthForeColorChanged();
+    void calMonthTitleChanged();
+    void calDayTitleChanged();
+    void calAlignmentNumChanged();
+    void calAlignmentDayTitleChanged();
+    void calFontChanged();
+    void calMonthYearTitleFontChanged();
+    void calScrollArrowsFontChanged();
+    void calWidthChanged();
+    void calHeightChanged();
+    // The control's events.
     void ValueChanged();
     void MonthChanged();
     void YearChanged();
@@ -158,16 +239,27 @@ signals:
     void MouseDown(VemoCalendar::MouseArgs& args);
     void MouseMove(VemoCalendar::MouseArgs& args);
     void MouseUp(VemoCalendar::MouseArgs& args);
-    // Every event once its handlers have run, with its arguments as they left them (for logs).
-    void EventRaised(const QString& name, const QVariantList& args);
-    // A property changed (by code or by the user), under its name.
-    void PropertyChanged(const QString& name);
+    // QCalendarWidget's signals: a day clicked (after Click), a day double-clicked or chosen with
+    // Enter (after DblClick or Click), the selected date changed, the shown month changed.
+    void clicked(QDate date);
+    void activated(QDate date);
+    void selectionChanged();
+    void currentPageChanged(int year, int month);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    template <typename E> E Enum(std::string_view name) const { return static_cast<E>(Get(name).ToInt32()); }
     void Create(QtHost* host, const QString& name, PropertyBag* bag);
     void Dispatch(std::string_view name, std::span<Variant> args);
-    std::unique_ptr<QtControlSite> site_;
+    void ValueAnnounced(QDate value) override;
     QvCalendar* calendar_ = nullptr;
+    bool PressedOnADay() const;
+    QDate page_;
+    QPoint lastPress_{-1, -1};
+    bool enterPressed_ = false;
 };
 
 }  // namespace VemoCalendar

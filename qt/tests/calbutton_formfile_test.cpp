@@ -64,8 +64,9 @@ TEST_F(QtCalButtonTest, EveryStoredSettingSurvivesAFormFileOnDisk) {
     QvCalButtonWidget& b = *button_;
     // Not one value at its default.
     ASSERT_TRUE(b.setCalWidth(4005) && b.setCalHeight(4500));
-    ASSERT_TRUE(b.setCalAlignmentDayTitle(1) && b.setCalAlignmentNum(3) && b.setCalAppearance(1));
-    ASSERT_TRUE(b.setCalCaption("Pick a day") && b.setCalDayTitle(2) && b.setCalFirstDayofWeek(2));
+    ASSERT_TRUE(b.setCalAlignmentDayTitle(VemocalLeftMiddle) && b.setCalAlignmentNum(VemocalRightTop) &&
+                b.setCalAppearance(VemocalSunken));
+    ASSERT_TRUE(b.setCalCaption("Pick a day") && b.setCalDayTitle(VemocalDayLong) && b.setCalFirstDayofWeek(VemocalMonday));
     ASSERT_TRUE(b.setCalCurrentDateBackColor(QColor(1, 2, 3)) && b.setCalCurrentDateForeColor(QColor(4, 5, 6)));
     ASSERT_TRUE(b.setCalCurrentMonthBackColor(QColor(7, 8, 9)) && b.setCalCurrentMonthForeColor(QColor(10, 11, 12)));
     ASSERT_TRUE(b.setCalCurrentMonthWeekendsBackColor(QColor(13, 14, 15)) &&
@@ -73,19 +74,19 @@ TEST_F(QtCalButtonTest, EveryStoredSettingSurvivesAFormFileOnDisk) {
     ASSERT_TRUE(b.setCalNextMonthBackColor(QColor(19, 20, 21)) && b.setCalNextMonthForeColor(QColor(22, 23, 24)));
     ASSERT_TRUE(b.setCalPreviousMonthBackColor(QColor(25, 26, 27)) && b.setCalPreviousMonthForeColor(QColor(28, 29, 30)));
     ASSERT_TRUE(b.setCalSelectedDayBackColor(QColor(31, 32, 33)) && b.setCalSelectedDayForeColor(QColor(34, 35, 36)));
-    ASSERT_TRUE(b.setCalMaxYear(2100) && b.setCalMinYear(1900) && b.setCalMonthTitle(0));
+    ASSERT_TRUE(b.setCalMaxYear(2100) && b.setCalMinYear(1900) && b.setCalMonthTitle(VemocalMonthShort));
     QFont serif("DejaVu Serif", 11);
     serif.setBold(true);
     QFont mono("DejaVu Sans Mono", 7);
     mono.setItalic(true);
     ASSERT_TRUE(b.setCalFont(serif) && b.setCalMonthYearTitleFont(mono) && b.setCalScrollArrowsFont(QFont("DejaVu Sans", 13)));
-    ASSERT_TRUE(b.setCalMouseSensitiveDate(true) && b.setCalOutline(true) && b.setCalScrollArrowsPos(1));
+    ASSERT_TRUE(b.setCalMouseSensitiveDate(true) && b.setCalOutline(true) && b.setCalScrollArrowsPos(VemocalTop));
     ASSERT_TRUE(b.setCalShowDropdownMonth(true) && b.setCalShowTitleBar(false));
     ASSERT_TRUE(b.setCalValue(QDate(2024, 2, 29)));
     ASSERT_TRUE(b.setForeColor(QColor(0x40, 0x80, 0xC0)) && b.setControlEnabled(false));
     QFont underlined("DejaVu Sans", 9);
     underlined.setUnderline(true);
-    ASSERT_TRUE(b.setButtonFont(underlined) && b.setAutoSize(1) && b.setBevelWidth(3) && b.setCaption("Date"));
+    ASSERT_TRUE(b.setButtonFont(underlined) && b.setAutoSize(VemobtnPictureToButton) && b.setBevelWidth(3) && b.setCaption("Date"));
     ASSERT_TRUE(b.setFont3D(2) && b.setMousePointer(99) && b.setOutline(true) && b.setRoundedCorners(true));
     ASSERT_TRUE(b.setMouseIcon(Checker(16, Qt::black, Qt::white)) && b.setPicture(Checker(24, QColor(0, 0, 255, 128), Qt::yellow)));
 

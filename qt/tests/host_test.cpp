@@ -173,7 +173,8 @@ TEST(QtWrapper, PropertiesAndAStoredBagRoundTrip) {
     EXPECT_EQ(changed, (std::vector<QString>{"calValue", "calCaption", "calSelectedDayBackColor", "calFirstDayofWeek"}));
     EXPECT_EQ(calendar.property("calLeapYear").toBool(), true);
     EXPECT_EQ(calendar.property("calVersion").toString(), "2.1.0");
-    EXPECT_THROW(calendar.setCalAppearance(3), ControlError);
+    EXPECT_FALSE(calendar.setCalAppearance(static_cast<enumCALAppearance>(3)));
+    EXPECT_EQ(calendar.calAppearance(), VemocalRaised);
 
     FormBag bag;
     calendar.writeProperties(bag);
@@ -181,7 +182,7 @@ TEST(QtWrapper, PropertiesAndAStoredBagRoundTrip) {
     EXPECT_EQ(loaded.calValue(), QDate(2004, 2, 29));
     EXPECT_EQ(loaded.calCaption(), "Termine");
     EXPECT_EQ(loaded.calSelectedDayBackColor(), QColor(0, 128, 0));
-    EXPECT_EQ(loaded.calFirstDayofWeek(), 2);
+    EXPECT_EQ(loaded.calFirstDayofWeek(), VemocalMonday);
     EXPECT_EQ(loaded.site().Get<Panel>("pnlTitleBar1").Caption(), " Termine");
 }
 

@@ -61,7 +61,7 @@ TEST_F(QtCalendarTest, NineAlignmentsPlaceTheNumberInTheirCorner) {
     const QRect r = CellRect(k);
     // Where the white number's pixels lie, relative to the cell's centre, for each alignment.
     auto centreOfText = [&](int alignment) {
-        calendar_->setCalAlignmentNum(alignment);
+        calendar_->setCalAlignmentNum(static_cast<enumCALAlignment>(alignment));
         const QImage image = Render();
         QPoint sum;
         int n = 0;

@@ -1,0 +1,130 @@
+#include "qt/QvControlWidget.h"
+
+#include <QEvent>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <cmath>
+
+#include "qt/QtConvert.h"
+
+namespace VemoCalendar {
+
+void QvControlWidget::BindSite(std::unique_ptr<QtControlSite> site, Control& control) {
+    site_ = std::move(site);
+    control_ = &control;
+    site_->onPropertyChanged = [this](std::string_view property) { OnPropertyChanged(property); };
+}
+
+void QvControlWidget::StartNotifying() {
+    announcedValue_ = Get("calValue").ToDate();
+    notifying_ = true;
+}
+
+Variant QvControlWidget::Get(std::string_view name) const { return control_->GetProperty(name); }
+
+bool QvControlWidget::Set(std::string_view name, const Variant& value) {
+    try {
+        control_->SetProperty(name, value);
+        return true;
+    } catch (const ControlError& e) {
+        return Refuse(name, e);
+    }
+}
+
+bool QvControlWidget::Refuse(std::string_view name, const ControlError& error) {
+    emit propertyRefused(ToQString(std::string(name)), error.number, ToQString(error.description));
+    return false;
+}
+
+QDate QvControlWidget::DateOf(std::string_view name) const { return ToQDate(Get(name).ToDate()); }
+
+bool QvControlWidget::SetDate(std::string_view name, QDate date) {
+    if (!date.isValid()) return Refuse(name, ControlError(380, "Invalid property value"));
+    return Set(name, Variant(FromQDate(date)));
+}
+
+QFont QvControlWidget::FontOf(std::string_view name) const {
+    const FontRef font = Get(name).ToFont();
+    return font ? ToQFont(*font) : QFont();
+}
+
+bool QvControlWidget::SetFont(std::string_view name, const QFont& font) {
+    return Set(name, Variant(std::make_shared<FontObject>(FromQFont(font))));
+}
+
+QImage QvControlWidget::ImageOf(std::string_view name) const {
+    const PictureRef picture = Get(name).ToPicture();
+    return picture ? ToQImage(*picture) : QImage();
+}
+
+// A null image is the empty picture.
+bool QvControlWidget::SetImage(std::string_view name, const QImage& image) {
+    return Set(name, image.isNull() ? Variant(PictureRef()) : Variant(FromQImage(image)));
+}
+
+QColor QvControlWidget::ColorOf(std::string_view name) const { return ToQColor(Get(name).ToColor(), palette()); }
+
+bool QvControlWidget::SetColor(std::string_view name, const QColor& color) {
+    return Set(name, Variant(static_cast<int32_t>(FromQColor(color))));
+}
+
+QVariantList QvControlWidget::ArgsOf(std::span<const Variant> args) {
+    QVariantList values;
+    for (const Variant& v : args) {
+        switch (v.kind()) {
+            case Variant::Kind::Integer: values << v.ToInt16(); break;
+            case Variant::Kind::Single: values << v.ToSingle(); break;
+            default: values << ToQString(v.ToString()); break;
+        }
+    }
+    return values;
+}
+
+void QvControlWidget::AfterEvent(std::string_view name) {
+    if (name == "ValueChanged" || name == "MonthChanged" || name == "YearChanged") CheckValue();
+}
+
+void QvControlWidget::OnPropertyChanged(std::string_view name) {
+    if (name == "calValue") CheckValue();
+    else EmitNotify(name);
+    emit PropertyChanged(ToQString(std::string(name)));
+}
+
+// The Q_PROPERTYs carry the control's names, so the meta-object finds each NOTIFY signal.
+void QvControlWidget::EmitNotify(std::string_view name) {
+    if (!notifying_) return;
+    const QMetaObject* meta = metaObject();
+    const int index = meta->indexOfProperty(std::string(name).c_str());
+    if (index < 0) return;
+    const QMetaProperty property = meta->property(index);
+    if (property.hasNotifySignal() && property.notifySignal().parameterCount() == 0)
+        property.notifySignal().invoke(this, Qt::DirectConnection);
+}
+
+// A set of calValue notifies before its Refresh raises ValueChanged: announce each new value once.
+void QvControlWidget::CheckValue() {
+    if (!notifying_) return;
+    const Date value = Get("calValue").ToDate();
+    if (value == announcedValue_ || (std::isnan(value.value) && std::isnan(announcedValue_.value))) return;
+    announcedValue_ = value;
+    EmitNotify("calValue");
+    ValueAnnounced(ToQDate(value));
+}
+
+// Qt's enabled state is the outer one: disabling the widget also gives the control its disabled
+// state and look; enabling it undoes only what disabling did.
+void QvControlWidget::changeEvent(QEvent* event) {
+    QtControlSurface::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || !control_) return;
+    if (!isEnabled()) {
+        if (Get("Enabled").ToBool()) {
+            disabledByQt_ = true;
+            Set("Enabled", Variant(false));
+        }
+    } else if (disabledByQt_) {
+        disabledByQt_ = false;
+        if (!Get("Enabled").ToBool()) Set("Enabled", Variant(true));
+    }
+}
+
+}  // namespace VemoCalendar

@@ -1,0 +1,90 @@
+#pragma once
+#include <QColor>
+#include <QDate>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QVariantList>
+#include <span>
+#include <string_view>
+
+#include "host/Control.h"
+#include "host/ControlError.h"
+#include "host/Variant.h"
+#include "qt/QtControlSite.h"
+#include "qt/QvEnums.h"
+
+namespace VemoCalendar {
+
+// What the two Qt wrapper widgets share: the by-name path to their control turned into Qt's
+// conventions. No exception leaves it: a value the control refuses keeps the old one, the setter
+// returns false and propertyRefused is emitted once. Every change notification of the control
+// emits the NOTIFY signal of the Q_PROPERTY of the same name, then PropertyChanged.
+class QvControlWidget : public QtControlSurface {
+    Q_OBJECT
+
+public:
+    // The control's site on the Qt host.
+    QtControlSite& site() const { return *site_; }
+    // Qt's disabled state also disables the control (its Enabled false, its disabled look); see
+    // changeEvent.
+
+signals:
+    // Every event once its handlers have run, with its arguments as they left them (for logs).
+    void EventRaised(const QString& name, const QVariantList& args);
+    // A property changed (by code, a property page or the user), under the control's name for it;
+    // emitted after that property's own NOTIFY signal.
+    void PropertyChanged(const QString& name);
+    // A property write that the control refused, with its error number and text; the old value
+    // stays. Emitted once per refused write.
+    void propertyRefused(const QString& name, int number, const QString& description);
+
+protected:
+    explicit QvControlWidget(QWidget* parent) : QtControlSurface(parent) {}
+
+    // Hooks the site's change notifications; call once the control is attached.
+    void BindSite(std::unique_ptr<QtControlSite> site, Control& control);
+    // Call once the control holds its first values: later changes are measured against them.
+    void StartNotifying();
+
+    Variant Get(std::string_view name) const;
+    // Writes by name; false (after propertyRefused) when the control refuses.
+    bool Set(std::string_view name, const Variant& value);
+    bool Refuse(std::string_view name, const ControlError& error);
+
+    QDate DateOf(std::string_view name) const;
+    // A null or out-of-range QDate is no date: refused with 380 like any invalid value.
+    bool SetDate(std::string_view name, QDate date);
+    QFont FontOf(std::string_view name) const;
+    bool SetFont(std::string_view name, const QFont& font);
+    QImage ImageOf(std::string_view name) const;
+    bool SetImage(std::string_view name, const QImage& image);
+    QColor ColorOf(std::string_view name) const;
+    bool SetColor(std::string_view name, const QColor& color);
+    bool SetInt32(std::string_view name, int value) { return Set(name, Variant(static_cast<int32_t>(value))); }
+
+    // The event's arguments as Qt values, for EventRaised.
+    static QVariantList ArgsOf(std::span<const Variant> args);
+    // Called after the event's own signal: keeps the value NOTIFY signals in step with what the
+    // user changed (navigation changes calValue without a change notification).
+    void AfterEvent(std::string_view name);
+    // calValue differs from what was last announced: its NOTIFY has been emitted; wrappers add
+    // their Qt-convention signals here.
+    virtual void ValueAnnounced(QDate) {}
+
+    void changeEvent(QEvent* event) override;
+
+private:
+    void OnPropertyChanged(std::string_view name);
+    void EmitNotify(std::string_view name);
+    void CheckValue();
+
+    std::unique_ptr<QtControlSite> site_;
+    Control* control_ = nullptr;
+    bool notifying_ = false;
+    Date announcedValue_;
+    // The control's Enabled was turned off because Qt disabled the widget, to be undone with it.
+    bool disabledByQt_ = false;
+};
+
+}  // namespace VemoCalendar
