@@ -97,6 +97,8 @@ public:
     // Focus arriving by Tab goes to the first windowless child that takes it.
     void FocusIn(Qt::FocusReason reason);
     bool WantsTab() const;
+    // The focused windowless child takes a plain Tab as its own key.
+    bool TakesPlainTab() const;
 
 private:
     QtNode* HitTest(QPoint point) const;
@@ -173,10 +175,10 @@ protected:
 
 private:
     bool Deliver(QEvent* event) {
-        // A windowless button with the focus hears Tab as a key, as a native one would.
-        if (event->type() == QEvent::KeyPress && layer_.WantsTab()) {
+        // A windowless widget that takes Tab hears a plain Tab as a key; other Tabs move the focus.
+        if (event->type() == QEvent::KeyPress && layer_.TakesPlainTab()) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            if (key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
                 keyPressEvent(key);
                 return true;
             }

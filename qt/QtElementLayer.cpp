@@ -164,6 +164,8 @@ void ElementLayer::Leave() { UpdateCursor(nullptr); }
 
 bool ElementLayer::WantsTab() const { return focus_ && focus_->ShownInHost() && focus_->EnabledInHost(); }
 
+bool ElementLayer::TakesPlainTab() const { return WantsTab() && focus_->AsWidget().TakesTab(); }
+
 bool ElementLayer::KeyPress(QKeyEvent& event) {
     if (WantsTab()) {
         focus_->OnKeyPress(event);
@@ -191,12 +193,16 @@ bool ElementLayer::KeyRelease(QKeyEvent& event) {
 
 void ElementLayer::FocusIn(Qt::FocusReason reason) {
     if (focus_ || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)) return;
+    // Tab arrives at the first stop, Shift+Tab at the last.
+    QtNode* chosen = nullptr;
     for (QtNode* node : elements_)
         if (node->TabStop() && node->ShownInHost() && node->EnabledInHost()) {
-            focus_ = node;
-            node->OnFocusChanged();
-            return;
+            chosen = node;
+            if (reason == Qt::TabFocusReason) break;
         }
+    if (!chosen) return;
+    focus_ = chosen;
+    chosen->OnFocusChanged();
 }
 
 }  // namespace VemoCalendar

@@ -33,6 +33,7 @@ std::string QtLocaleNames::WeekdayName(int weekday, bool abbreviated) const {
 
 QtHost::QtHost() : about_(*this) {
     connect(qApp, &QApplication::focusChanged, this, [this] { GuardQtEvent([this] { SyncFocus(); }); });
+    qApp->installEventFilter(this);
 }
 
 QtHost::~QtHost() = default;
@@ -233,6 +234,176 @@ void QtHost::MoveFocus(QtControlSite* site, Widget* widget) {
     } else if (site && site->HasControl()) {
         site->GetControl().UserControl_GotFocus();
     }
+}
+
+// ---------------------------------------------------------------- Tab routing
+
+namespace {
+
+QtControlSite* Outermost(QtControlSite* site) {
+    while (site && site->Owner()) site = site->Owner();
+    return site;
+}
+
+bool IsTabKey(const QKeyEvent& key) { return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab; }
+
+}  // namespace
+
+QtControlSite* QtHost::SiteOfWidget(const QWidget* widget) const {
+    for (const QWidget* at = widget; at; at = at->parentWidget()) {
+        if (QtNode* node = nodes_.value(at)) return node->Factory().Site();
+        if (QtControlSite* site = sites_.value(at)) return site;
+    }
+    return nullptr;
+}
+
+QtNode* QtHost::FocusedNode(QWidget& focus) const {
+    ElementLayer* layer = nullptr;
+    QtNode* node = nodes_.value(&focus);
+    if (node) layer = node->Layer();
+    else if (QtControlSite* site = sites_.value(&focus)) layer = &site->Factory().RootLayer();
+    QtNode* element = layer ? layer->FocusElement() : nullptr;
+    if (element && element->ShownInHost() && element->EnabledInHost()) return element;
+    return node && node->Focusable() ? node : nullptr;
+}
+
+std::vector<QtHost::TabPlace> QtHost::TabChain(QWidget& focus) const {
+    QWidget* window = focus.window();
+    QtNode* focusedNode = FocusedNode(focus);
+    std::vector<TabPlace> chain;
+    std::vector<const QtControlSite*> added;
+    std::function<void(QtControlSite&)> addSite = [&](QtControlSite& site) {
+        added.push_back(&site);
+        if (&site.Surface() == &focus && !focusedNode) chain.push_back({&site, nullptr, &focus, false});
+        for (QtNode* node : site.Factory().Nodes()) {
+            QWidget* holder = node->Window() ? node->Window() : &node->HostLayer().HostWidget();
+            const bool stop = node->TabStop() && node->ShownInHost() && node->EnabledInHost() &&
+                              holder->isVisibleTo(window) && holder->isEnabled();
+            if (stop || node == focusedNode) chain.push_back({&site, node, holder, stop});
+        }
+        for (QtControlSite* constituent : sites_)
+            if (constituent->Owner() == &site) addSite(*constituent);
+    };
+    QWidget* at = window;
+    do {
+        const bool ours = nodes_.contains(at) || sites_.contains(at);
+        if (QtControlSite* site = ours ? SiteOfWidget(at) : nullptr) {
+            // A constituent's stops follow its owner's, wherever its window went.
+            QtControlSite* group = site;
+            while (group->Owner() && group->Owner()->Surface().window() == window) group = group->Owner();
+            if (std::find(added.begin(), added.end(), group) == added.end()) addSite(*group);
+        } else if (!ours || !SiteOfWidget(at)) {
+            const bool stop = (at->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !at->focusProxy() &&
+                              at->isVisibleTo(window) && at->isEnabled() && at != window;
+            if (stop || at == &focus) chain.push_back({nullptr, nullptr, at, stop});
+        }
+        at = at->nextInFocusChain();
+    } while (at && at != window);
+    return chain;
+}
+
+void QtHost::FocusPlace(const TabPlace& place, bool backwards) {
+    const bool wasRouting = routingTab_;
+    routingTab_ = true;
+    if (place.node) place.node->NodeSetFocus();
+    else place.widget->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    routingTab_ = wasRouting;
+}
+
+bool QtHost::MoveTabFocus(bool backwards, bool leaveControl) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return false;
+    const std::vector<TabPlace> chain = TabChain(*focus);
+    const QtNode* focusedNode = FocusedNode(*focus);
+    const auto n = static_cast<ptrdiff_t>(chain.size());
+    ptrdiff_t at = -1;
+    for (ptrdiff_t i = 0; i < n; ++i) {
+        const TabPlace& place = chain[static_cast<size_t>(i)];
+        if (focusedNode ? place.node == focusedNode : (!place.node && place.widget == focus)) at = i;
+    }
+    if (at < 0) return false;
+    QtControlSite* current = Outermost(chain[static_cast<size_t>(at)].site);
+    for (ptrdiff_t step = 1; step < n; ++step) {
+        const TabPlace& place = chain[static_cast<size_t>(((at + (backwards ? -step : step)) % n + n) % n)];
+        if (!place.stop || (leaveControl && current && Outermost(place.site) == current)) continue;
+        FocusPlace(place, backwards);
+        return true;
+    }
+    return true;
+}
+
+bool QtHost::FilterTab(QWidget& widget, QKeyEvent& key) {
+    if (&widget != QApplication::focusWidget() || (key.modifiers() & Qt::AltModifier)) return false;
+    const bool ours = nodes_.contains(&widget) || sites_.contains(&widget);
+    if (!ours) return false;
+    const bool backwards = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
+    const bool leave = (key.modifiers() & Qt::ControlModifier) != 0;
+    if (key.type() == QEvent::KeyRelease && tabMoved_) {
+        // The release of a Tab that moved the focus belongs to no widget.
+        tabMoved_ = false;
+        return true;
+    }
+    if (key.type() == QEvent::KeyPress) tabMoved_ = false;
+    QtNode* focused = FocusedNode(widget);
+    // Only a widget that takes Tab hears a plain Tab as a key; a text box that swallows keys does not.
+    if (!backwards && !leave && focused && focused->AsWidget().TakesTab()) return false;
+    if (key.type() == QEvent::KeyRelease) return true;
+    if (!SiteOfWidget(&widget)) {
+        // A dialog's widget: the dialog's own chain, as Qt walks it; Ctrl+Tab is the dialog's.
+        if (leave) return false;
+        QWidget* next = &widget;
+        do next = backwards ? next->previousInFocusChain() : next->nextInFocusChain();
+        while (next && next != &widget &&
+               !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() && !next->focusProxy()));
+        if (next && next != &widget) next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        tabMoved_ = true;
+        return true;
+    }
+    MoveTabFocus(backwards, leave);
+    tabMoved_ = true;
+    return true;
+}
+
+// Focus that Qt's own Tab brings into a control from outside lands on the control's first stop
+// (Shift+Tab: its last), whichever of the control's widgets Qt picked.
+bool QtHost::FilterFocusIn(QWidget& widget, QFocusEvent& focus) {
+    if (routingTab_ || (focus.reason() != Qt::TabFocusReason && focus.reason() != Qt::BacktabFocusReason)) return false;
+    if (!nodes_.contains(&widget) && !sites_.contains(&widget)) return false;
+    QtControlSite* control = Outermost(SiteOfWidget(&widget));
+    if (!control || &widget != QApplication::focusWidget()) return false;
+    if (lastFocusOut_ && Outermost(SiteOfWidget(lastFocusOut_)) == control) return false;
+    const bool backwards = focus.reason() == Qt::BacktabFocusReason;
+    const std::vector<TabPlace> chain = TabChain(widget);
+    const TabPlace* target = nullptr;
+    for (const TabPlace& place : chain)
+        if (place.stop && Outermost(place.site) == control && (!target || backwards)) target = &place;
+    if (!target) return false;
+    if (target->widget == &widget) {
+        if (target->node && !target->node->Window()) target->node->HostLayer().SetFocusElement(target->node);
+        return false;
+    }
+    FocusPlace(*target, backwards);
+    return true;
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event) {
+    bool consumed = false;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (watched->isWidgetType() && IsTabKey(static_cast<QKeyEvent&>(*event)))
+                GuardQtEvent([&] { consumed = FilterTab(static_cast<QWidget&>(*watched), static_cast<QKeyEvent&>(*event)); });
+            break;
+        case QEvent::FocusOut:
+            if (watched->isWidgetType()) lastFocusOut_ = static_cast<QWidget*>(watched);
+            break;
+        case QEvent::FocusIn:
+            if (watched->isWidgetType())
+                GuardQtEvent([&] { consumed = FilterFocusIn(static_cast<QWidget&>(*watched), static_cast<QFocusEvent&>(*event)); });
+            break;
+        default: break;
+    }
+    return consumed;
 }
 
 // ---------------------------------------------------------------- Dialog

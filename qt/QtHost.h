@@ -81,8 +81,37 @@ public:
     // does: lost focus, exit, enter, got focus.
     void SyncFocus();
 
+    // One place on a form's Tab chain: a widget of a control (a windowless one drawn by `widget`),
+    // or another program widget. `stop` is false for the focused place that Tab does not reach.
+    struct TabPlace {
+        QtControlSite* site = nullptr;
+        QtNode* node = nullptr;
+        QWidget* widget = nullptr;
+        bool stop = true;
+    };
+    // The Tab chain of the window that holds `focus`: the window's own focus chain, with each
+    // control's widgets in the control's order at the control's place and a constituent's right
+    // after its owner's.
+    std::vector<TabPlace> TabChain(QWidget& focus) const;
+    // Moves the focus from the focused widget of a control one stop along its window's chain;
+    // `leaveControl` skips every stop of the focused control. False when nothing is focused here.
+    bool MoveTabFocus(bool backwards, bool leaveControl);
+
+protected:
+    // Tab, Shift+Tab and Ctrl+Tab on the controls' widgets; focus arriving in a control by Tab.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void MoveFocus(QtControlSite* site, Widget* widget);
+    // The control (or null) and the widget of it that `widget` has the keyboard for.
+    QtControlSite* SiteOfWidget(const QWidget* widget) const;
+    QtNode* FocusedNode(QWidget& focus) const;
+    bool FilterTab(QWidget& widget, QKeyEvent& key);
+    bool FilterFocusIn(QWidget& widget, QFocusEvent& focus);
+    void FocusPlace(const TabPlace& place, bool backwards);
+    bool routingTab_ = false;
+    bool tabMoved_ = false;
+    QPointer<QWidget> lastFocusOut_;
     struct HandleTarget {
         QPointer<QWidget> widget;
         QtNode* node = nullptr;

@@ -81,6 +81,13 @@ void QtPanel::Paint(QPainter& painter) {
     int edge = 0;
     if (bevelOuter_ == 1) PaintBevel(painter, r, edge = 1, kShadow, kLight);
     else if (bevelOuter_ == 2) PaintBevel(painter, r, edge = 1, kLight, kShadow);
+    // A panel with the keyboard (the day grid's selected cell) shows it, as a focused button does.
+    if (takesFocus_ && HostLayer().FocusElement() == this && HostLayer().HostWidget().hasFocus() && r.width() > 6 &&
+        r.height() > 6) {
+        painter.setPen(QPen(ToQColor(foreColor_, palette), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r.adjusted(edge + 1, edge + 1, -edge - 2, -edge - 2));
+    }
     if (text_.isEmpty()) return;
     const QRect inner = r.adjusted(edge + 1, edge, -edge - 1, -edge);
     const int flags = AlignmentFlags(alignment_) | Qt::TextSingleLine;
