@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: demo test deps configure build clean
+.PHONY: demo test deps configure build build-demo clean
 
 deps:
 	@./tools/install-deps.sh
@@ -15,7 +15,11 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-demo: build
+# Only the demo and what it links, not the tests and benchmarks.
+build-demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vemo_demo_programs
+
+demo: build-demo
 	@./tools/run-demo.sh $(BUILD)
 
 test: build
