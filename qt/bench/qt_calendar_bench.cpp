@@ -1,24 +1,42 @@
-// QvCalendar on the Qt host beside QCalendarWidget, both 280 x 200 pixels, off screen:
-//   qt_calendar_bench                 wall-clock medians and ratios (month step, creation, memory)
-//   qt_calendar_bench --steps ours N  N month steps only, for valgrind --tool=callgrind
-//   qt_calendar_bench --steps qt N    (toggle collection on MonthStepLoop; see run-qt-bench.sh)
+// QvCalendar on the Qt host beside QCalendarWidget and beside the floor (one self-painting widget
+// that draws the same picture from cached text layouts), all 280 x 200 pixels, off screen, all
+// showing December 2026 with the 8th selected.
+//   qt_calendar_bench                      wall-clock medians and ratios; the three sides are
+//                                          stepped and created in turn, memory comes from one
+//                                          fresh process per side
+//   qt_calendar_bench --steps N            N rounds of one month step per side, in turn, for
+//                                          callgrind (collection toggled on Measured*)
+//   qt_calendar_bench --create SIDE COUNT  COUNT calendars of one side made and shown on a form
+//   qt_calendar_bench --memory SIDE        resident KB per calendar, 100 on a form
+//   qt_calendar_bench --render PREFIX      PREFIX-ours.png, -qt.png, -floor.png after one step
+// SIDE is ours, qt or floor. A step that paints nothing, or sides that end on different months,
+// fail the run (exit status 1, the reason on stderr).
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QStaticText>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+#include "calendar/MonthGridPlan.h"
+#include "qt/QtConvert.h"
 #include "qt/QtHost.h"
+#include "qt/QtWidgets.h"
 #include "qt/QvCalendarWidget.h"
 
 using namespace VemoCalendar;
@@ -27,8 +45,14 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr int kWidth = 280, kHeight = 200;
+const QDate kShown(2026, 12, 8);
 
-// Counts paints of one widget, so a step is timed until its repaint has happened.
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "qt_calendar_bench: %s\n", what);
+    std::exit(1);
+}
+
+// Counts paints of one widget, so a step is known to have repainted.
 class PaintCounter : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -47,43 +71,234 @@ void Click(QWidget& widget, QPoint at) {
 }
 
 // Delivers pending events and paints what is dirty now, instead of waiting for the platform's
-// next update tick (the same for both calendars).
+// next update tick (the same for every side).
 void PaintNow(QWidget& window) {
     QApplication::sendPostedEvents();
     QEvent update(QEvent::UpdateRequest);
     QApplication::sendEvent(&window, &update);
 }
 
-// One calendar of either kind on its own form, with the way to press "next month".
+// ---------------------------------------------------------------- the floor
+
+// What one painted element of our calendar looks like, copied once from a calendar on screen.
+struct FloorItem {
+    QRect rect;
+    QColor back, fore;
+    int bevel = 0;  // 0 none, 1 inset, 2 raised
+    int align = Qt::AlignCenter;
+    QFont font;
+    bool button = false;
+    QStaticText text;
+    QPointF textAt;
+};
+
+const QColor kLight(255, 255, 255), kShadow(128, 128, 128);
+
+void FloorBevel(QPainter& p, QRect r, int width, const QColor& topLeft, const QColor& bottomRight) {
+    for (int i = 0; i < width && r.width() > 1 && r.height() > 1; ++i) {
+        p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+        p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), topLeft);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height() - 1), bottomRight);
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+int AlignOf(int alignment) {
+    if (alignment < 0 || alignment > 8) return Qt::AlignCenter;
+    static constexpr int kH[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    static constexpr int kV[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return kH[alignment / 3] | kV[alignment % 3];
+}
+
+// The least a widget needs to show the calendar's picture and step its month: the layout, fonts
+// and colours are copied from our calendar once; each step recomputes the cells and the title,
+// takes every text from a cache of prepared layouts, and repaints the whole widget.
+class FloorWidget : public QWidget {
+public:
+    FloorWidget(QWidget* parent, QtWidgetFactory& ours, QtHost& host) : QWidget(parent), host_(host) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        QtNode& surface = QtWidgetFactory::Node(ours.Get<PictureSurface>("Picture1"));
+        background_ = surface.Window()->palette().color(QPalette::Button);
+        const QPalette& palette = surface.Window()->palette();
+        std::function<void(QtNode&)> copy = [&](QtNode& node) {
+            if (!node.ShownInHost() || node.Window()) return;
+            FloorItem item;
+            item.rect = node.PixelRect().translated(surface.PixelRect().topLeft());
+            if (auto* panel = dynamic_cast<QtPanel*>(&node)) {
+                item.back = ToQColor(panel->BackColor(), palette);
+                item.fore = ToQColor(panel->ForeColor(), palette);
+                item.bevel = panel->BevelOuter();
+                item.align = AlignOf(panel->Alignment());
+                item.font = ToQFont(panel->Font());
+                SetText(item, ToQString(panel->Caption()));
+                if (node.name_ == "pnlCalNum") cells_[node.index_ - 1] = items_.size();
+                if (node.name_ == "pnlText") title_ = items_.size();
+            } else if (auto* button = dynamic_cast<QtCommandButton*>(&node)) {
+                item.button = true;
+                item.back = palette.color(QPalette::Button);
+                item.fore = ToQColor(button->ForeColor(), palette);
+                item.bevel = button->BevelWidth();
+                item.font = ToQFont(button->Font());
+                SetText(item, ToQString(button->Caption()));
+                if (node.index_ == 2) next_ = item.rect;
+            } else {
+                return;
+            }
+            items_.push_back(std::move(item));
+            for (QtNode* child : node.Children()) copy(*child);
+        };
+        for (QtNode* child : surface.Children()) copy(*child);
+        // The colours and bevel of each class of cell, as our calendar shows them now.
+        const MonthGridPlan plan = PlanMonthGrid(FromQDate(kShown), 1, FromQDate(kShown));
+        for (int k = 0; k < 42; ++k) {
+            const FloorItem& cell = items_[cells_[k]];
+            styles_[std::string(plan.cells[k].tag)] = {cell.back, cell.fore, cell.bevel};
+        }
+        plain_ = bold_ = items_[cells_[0]].font;
+        plain_.setBold(false);
+        bold_.setBold(true);
+        date_ = kShown;
+        Fill();
+    }
+
+    QDate Shown() const { return date_; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!next_.contains(event->position().toPoint())) return;
+        date_ = date_.addMonths(1);
+        Fill();
+        update();
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), background_);
+        for (const FloorItem& item : items_) {
+            p.fillRect(item.rect, item.back);
+            if (item.button) {
+                const QRect& r = item.rect;
+                p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+                p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+                p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+                p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
+                FloorBevel(p, r.adjusted(1, 1, -1, -1), item.bevel, kLight, kShadow);
+            } else if (item.bevel == 1) {
+                FloorBevel(p, item.rect, 1, kShadow, kLight);
+            } else if (item.bevel == 2) {
+                FloorBevel(p, item.rect, 1, kLight, kShadow);
+            }
+            if (item.text.text().isEmpty()) continue;
+            p.setFont(item.font);
+            p.setPen(item.fore);
+            p.drawStaticText(item.textAt, item.text);
+        }
+    }
+
+private:
+    struct Style {
+        QColor back, fore;
+        int bevel;
+    };
+
+    // A prepared layout per distinct text and font, made once.
+    const QStaticText& Cached(const QString& text, const QFont& font) {
+        auto [it, made] = cache_.try_emplace({text, font}, text);
+        if (made) {
+            it->second.setTextFormat(Qt::PlainText);
+            it->second.prepare(QTransform(), font);
+        }
+        return it->second;
+    }
+
+    void SetText(FloorItem& item, const QString& text) {
+        item.text = Cached(text, item.font);
+        const QSizeF size = item.text.size();
+        const QRectF inner = QRectF(item.rect).adjusted(2, 1, -2, -1);
+        double x = inner.left() + (inner.width() - size.width()) / 2, y = inner.top() + (inner.height() - size.height()) / 2;
+        if (item.align & Qt::AlignLeft) x = inner.left();
+        if (item.align & Qt::AlignRight) x = inner.right() - size.width();
+        if (item.align & Qt::AlignTop) y = inner.top();
+        if (item.align & Qt::AlignBottom) y = inner.bottom() - size.height();
+        item.textAt = {x, y};
+    }
+
+    void Fill() {
+        const Date shown = FromQDate(date_), now = host_.Today();
+        const MonthGridPlan plan = PlanMonthGrid(shown, 1, now);
+        for (int k = 0; k < 42; ++k) {
+            FloorItem& cell = items_[cells_[k]];
+            const Style& style = styles_[std::string(plan.cells[k].tag)];
+            cell.back = style.back, cell.fore = style.fore, cell.bevel = style.bevel;
+            const bool today = plan.cells[k].tag == "CurrToday" || (plan.cells[k].tag == "CurrSelected" && DayNumberOf(shown) == DayNumberOf(now));
+            cell.font = today ? bold_ : plain_;
+            SetText(cell, QString::number(plan.cells[k].day));
+        }
+        FloorItem& title = items_[title_];
+        SetText(title, QLocale().standaloneMonthName(date_.month()) + " " + QString::number(date_.year()));
+    }
+
+    QtHost& host_;
+    QColor background_;
+    std::vector<FloorItem> items_;
+    size_t cells_[42] = {};
+    size_t title_ = 0;
+    QRect next_;
+    QFont plain_, bold_;
+    std::map<std::string, Style> styles_;
+    std::map<std::pair<QString, QFont>, QStaticText> cache_;
+    QDate date_;
+};
+
+// ---------------------------------------------------------------- the sides
+
+// One calendar of any side on its own form, with the way to press "next month".
 struct Peer {
     std::unique_ptr<QWidget> form;
     QWidget* painted = nullptr;  // the widget whose repaint shows the new month
     std::function<void()> nextMonth;
+    std::function<QDate()> shown;  // the month (and selected day) on display
+    PaintCounter counter;
 };
 
-Peer MakeOurs(QtHost& host) {
-    Peer p;
+QvCalendarWidget* MakeOursOn(QWidget& form, QtHost& host, QRect at) {
+    auto* calendar = new QvCalendarWidget(&form, &host);
+    calendar->setGeometry(at);
+    return calendar;
+}
+
+QCalendarWidget* MakeQtOn(QWidget& form, QRect at) {
+    auto* calendar = new QCalendarWidget(&form);
+    calendar->setSelectedDate(kShown);
+    calendar->setGeometry(at);
+    return calendar;
+}
+
+void MakeOurs(Peer& p, QtHost& host) {
     p.form = std::make_unique<QWidget>();
     p.form->resize(kWidth, kHeight);
-    auto* calendar = new QvCalendarWidget(p.form.get(), &host);
-    calendar->setGeometry(0, 0, kWidth, kHeight);
+    QvCalendarWidget* calendar = MakeOursOn(*p.form, host, QRect(0, 0, kWidth, kHeight));
     QWidget* surface = QtWidgetFactory::Node(calendar->site().Get<PictureSurface>("Picture1")).Window();
     const QPoint arrow = QtWidgetFactory::Node(calendar->site().Get<CommandButton>("cmdButton", 2)).PixelRect().center();
     p.painted = surface;
     p.nextMonth = [surface, arrow] { Click(*surface, arrow); };
-    return p;
+    p.shown = [calendar] { return calendar->calValue(); };
 }
 
-Peer MakeQt() {
-    Peer p;
+void MakeQt(Peer& p) {
     p.form = std::make_unique<QWidget>();
     p.form->resize(kWidth, kHeight);
-    auto* calendar = new QCalendarWidget(p.form.get());
-    calendar->setGeometry(0, 0, kWidth, kHeight);
+    QCalendarWidget* calendar = MakeQtOn(*p.form, QRect(0, 0, kWidth, kHeight));
     auto* next = calendar->findChild<QToolButton*>("qt_calendar_nextmonth");
     p.painted = calendar->findChild<QWidget*>("qt_calendar_calendarview")->findChild<QWidget*>("qt_scrollarea_viewport");
     p.nextMonth = [next] { Click(*next, next->rect().center()); };
-    return p;
+    p.shown = [calendar] { return QDate(calendar->yearShown(), calendar->monthShown(), calendar->selectedDate().day()); };
+}
+
+FloorWidget* MakeFloorOn(QWidget& form, QtHost& host, QRect at, QtWidgetFactory& model) {
+    auto* floor = new FloorWidget(&form, model, host);
+    floor->setGeometry(at);
+    return floor;
 }
 
 // Shows a form and returns once it is on the (off-screen) screen and painted.
@@ -93,55 +308,25 @@ void ShowNow(QWidget& form) {
     PaintNow(form);
 }
 
-void Show(Peer& p) { ShowNow(*p.form); }
-
-__attribute__((noinline)) void StepOnce(Peer& p, PaintCounter& counter) {
-    const int before = counter.paints;
+void StepOnce(Peer& p, const char* failure = "a month step painted nothing") {
+    const int before = p.counter.paints;
     p.nextMonth();
     PaintNow(*p.form);
-    if (counter.paints == before) std::fprintf(stderr, "a month step painted nothing\n");
+    if (p.counter.paints == before) Fail(failure);
 }
 
-// The measured loop; its name is what callgrind's --toggle-collect looks for.
-__attribute__((noinline)) void MonthStepLoop(Peer& p, int steps, PaintCounter& counter) {
-    for (int i = 0; i < steps; ++i) StepOnce(p, counter);
-}
+// One step of each side; the names are what callgrind's --toggle-collect looks for. Their bodies
+// differ, so that the compiler cannot fold the three into one.
+__attribute__((noipa)) void MeasuredStepOurs(Peer& p) { StepOnce(p, "a month step of ours painted nothing"); }
+__attribute__((noipa)) void MeasuredStepQt(Peer& p) { StepOnce(p, "a month step of QCalendarWidget painted nothing"); }
+__attribute__((noipa)) void MeasuredStepFloor(Peer& p) { StepOnce(p, "a month step of the floor painted nothing"); }
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
 
-double MonthStepMs(Peer& p) {
-    PaintCounter counter;
-    p.painted->installEventFilter(&counter);
-    for (int i = 0; i < 20; ++i) StepOnce(p, counter);  // warm up
-    std::vector<double> samples;
-    for (int i = 0; i < 200; ++i) {
-        const auto t0 = Clock::now();
-        StepOnce(p, counter);
-        samples.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-    }
-    p.painted->removeEventFilter(&counter);
-    return Median(samples);
-}
-
-// Creating `count` calendars on one form and showing it until painted.
-double CreateShowMs(const std::function<void(QWidget&, int)>& make, int count, int reps) {
-    std::vector<double> samples;
-    for (int r = 0; r < reps; ++r) {
-        const auto t0 = Clock::now();
-        {
-            QWidget form;
-            form.resize(kWidth * 5, kHeight * 2 + 40);
-            for (int i = 0; i < count; ++i) make(form, i);
-            ShowNow(form);
-            samples.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return Median(samples);
-}
+double MsSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
 
 long RssKb() {
     std::ifstream statm("/proc/self/statm");
@@ -150,20 +335,102 @@ long RssKb() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// Resident memory added per calendar by 100 calendars shown on one form (kept alive). The form
-// is on the screen before the count starts, so its backing store is not charged to the calendars.
-double KbPerCalendar(const std::function<void(QWidget&, int)>& make, std::vector<std::unique_ptr<QWidget>>& keep) {
+enum class Side { Ours, Qt, Floor };
+
+Side SideOf(const char* name) {
+    if (std::strcmp(name, "ours") == 0) return Side::Ours;
+    if (std::strcmp(name, "qt") == 0) return Side::Qt;
+    if (std::strcmp(name, "floor") == 0) return Side::Floor;
+    Fail("the side is ours, qt or floor");
+}
+
+// Makes calendars of one side on forms. The floor copies the layout of one calendar of ours,
+// made once and kept off the measured path.
+class Maker {
+public:
+    explicit Maker(QtHost& host) : host_(host) {}
+    void Make(Side side, QWidget& form, int i) {
+        const QRect at((i % 5) * kWidth, (i / 5 % 4) * kHeight, kWidth, kHeight);
+        if (side == Side::Ours) MakeOursOn(form, host_, at);
+        else if (side == Side::Qt) MakeQtOn(form, at);
+        else MakeFloorOn(form, host_, at, Model());
+    }
+    QtWidgetFactory& Model() {
+        if (!model_) {
+            model_ = std::make_unique<QWidget>();
+            model_->resize(kWidth, kHeight);
+            modelCalendar_ = MakeOursOn(*model_, host_, QRect(0, 0, kWidth, kHeight));
+            ShowNow(*model_);
+        }
+        return modelCalendar_->site().Factory();
+    }
+
+private:
+    QtHost& host_;
+    std::unique_ptr<QWidget> model_;
+    QvCalendarWidget* modelCalendar_ = nullptr;
+};
+
+// `count` calendars of one side made on one form and shown until painted; the form goes too.
+void CreateShow(Maker& maker, Side side, int count) {
+    {
+        QWidget form;
+        form.resize(kWidth * 5, kHeight * 4);
+        for (int i = 0; i < count; ++i) maker.Make(side, form, i);
+        ShowNow(form);
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The measured creation; its name is what callgrind's --toggle-collect looks for.
+__attribute__((noipa)) void MeasuredCreate(Maker& maker, Side side, int count) { CreateShow(maker, side, count); }
+
+// Resident memory added per calendar by 100 calendars shown on one form (kept alive), in a process
+// that has shown one calendar of that side before: what every further calendar costs, without
+// the fonts and styles that the first one loads. The form is on the screen before the count
+// starts, so its backing store is not charged to the calendars.
+double KbPerCalendar(Maker& maker, Side side) {
+    CreateShow(maker, side, 1);
+    if (side == Side::Floor) maker.Model();
     auto form = std::make_unique<QWidget>();
     form->resize(kWidth * 5, kHeight * 4);
     ShowNow(*form);
     const long before = RssKb();
-    for (int i = 0; i < 100; ++i) make(*form, i % 20);
+    for (int i = 0; i < 100; ++i) maker.Make(side, *form, i);
     for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
     PaintNow(*form);
-    const long after = RssKb();
-    keep.push_back(std::move(form));
-    return (after - before) / 100.0;
+    return (RssKb() - before) / 100.0;
 }
+
+// The three sides side by side, each on its own form, showing the same month.
+struct Sides {
+    explicit Sides(QtHost& host) {
+        MakeOurs(ours, host);
+        MakeQt(qt);
+        ShowNow(*ours.form);
+        ShowNow(*qt.form);
+        floor.form = std::make_unique<QWidget>();
+        floor.form->resize(kWidth, kHeight);
+        auto* widget = MakeFloorOn(*floor.form, host, QRect(0, 0, kWidth, kHeight),
+                                   ours.form->findChild<QvCalendarWidget*>()->site().Factory());
+        const QPoint next = FloorNext(*widget);
+        floor.painted = widget;
+        floor.nextMonth = [widget, next] { Click(*widget, next); };
+        floor.shown = [widget] { return widget->Shown(); };
+        ShowNow(*floor.form);
+        for (Peer* p : {&ours, &qt, &floor}) p->painted->installEventFilter(&p->counter);
+        Check();
+    }
+    // Where our "next month" arrow is, the floor's is.
+    QPoint FloorNext(FloorWidget&) {
+        auto& site = ours.form->findChild<QvCalendarWidget*>()->site();
+        return QtWidgetFactory::Node(site.Get<CommandButton>("cmdButton", 2)).PixelRect().center();
+    }
+    void Check() {
+        if (ours.shown() != qt.shown() || ours.shown() != floor.shown()) Fail("the sides show different dates");
+    }
+    Peer ours, qt, floor;
+};
 
 }  // namespace
 
@@ -171,43 +438,91 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtHost host;
-    host.SetToday(MakeDate(2026, 12, 8));
+    host.SetToday(FromQDate(kShown));
+    Maker maker(host);
 
-    if (argc == 4 && std::strcmp(argv[1], "--steps") == 0) {
-        Peer p = std::strcmp(argv[2], "qt") == 0 ? MakeQt() : MakeOurs(host);
-        Show(p);
-        PaintCounter counter;
-        p.painted->installEventFilter(&counter);
-        for (int i = 0; i < 12; ++i) StepOnce(p, counter);  // first-use costs stay out of the count
-        MonthStepLoop(p, std::atoi(argv[3]), counter);
+    if (argc == 3 && std::strcmp(argv[1], "--steps") == 0) {
+        Sides s(host);
+        for (int i = 0; i < 12; ++i)  // first-use costs stay out of the count
+            for (Peer* p : {&s.ours, &s.qt, &s.floor}) StepOnce(*p);
+        for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
+            MeasuredStepOurs(s.ours);
+            MeasuredStepQt(s.qt);
+            MeasuredStepFloor(s.floor);
+        }
+        s.Check();
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--render") == 0) {
+        Sides s(host);
+        for (Peer* p : {&s.ours, &s.qt, &s.floor}) StepOnce(*p);
+        s.Check();
+        const char* names[3] = {"ours", "qt", "floor"};
+        int k = 0;
+        for (Peer* p : {&s.ours, &s.qt, &s.floor})
+            if (!p->form->grab().save(QString("%1-%2.png").arg(argv[2], names[k++]))) Fail("cannot write the picture");
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--create") == 0) {
+        const Side side = SideOf(argv[2]);
+        CreateShow(maker, side, 1);  // fonts and styles load once per process; not what is measured
+        if (side == Side::Floor) maker.Model();
+        MeasuredCreate(maker, side, std::atoi(argv[3]));
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--memory") == 0) {
+        std::printf("%.1f\n", KbPerCalendar(maker, SideOf(argv[2])));
         return 0;
     }
 
-    auto ours = [&host](QWidget& form, int i) {
-        auto* c = new QvCalendarWidget(&form, &host);
-        c->setGeometry((i % 5) * kWidth, (i / 5) * kHeight, kWidth, kHeight);
-    };
-    auto theirs = [](QWidget& form, int i) {
-        auto* c = new QCalendarWidget(&form);
-        c->setGeometry((i % 5) * kWidth, (i / 5) * kHeight, kWidth, kHeight);
-    };
-    // First showings load fonts and styles for both; they are not what is measured.
-    CreateShowMs(ours, 1, 2);
-    CreateShowMs(theirs, 1, 2);
+    for (Side side : {Side::Ours, Side::Qt, Side::Floor}) CreateShow(maker, side, 1);
+    Sides s(host);
+    std::vector<double> step[3];
+    for (int i = 0; i < 20; ++i)  // warm up
+        for (Peer* p : {&s.ours, &s.qt, &s.floor}) StepOnce(*p);
+    for (int i = 0; i < 200; ++i) {
+        int k = 0;
+        for (Peer* p : {&s.ours, &s.qt, &s.floor}) {
+            const auto t0 = Clock::now();
+            StepOnce(*p);
+            step[k++].push_back(MsSince(t0));
+        }
+    }
+    s.Check();
+    std::vector<double> one[3], ten[3];
+    for (int r = 0; r < 41; ++r)
+        for (int k = 0; k < 3; ++k) {
+            auto t0 = Clock::now();
+            CreateShow(maker, static_cast<Side>(k), 1);
+            one[k].push_back(MsSince(t0));
+            if (r >= 21) continue;
+            t0 = Clock::now();
+            CreateShow(maker, static_cast<Side>(k), 10);
+            ten[k].push_back(MsSince(t0));
+        }
+    // Memory: one fresh process per side, so that no side inherits what another one loaded.
+    double memory[3] = {};
+    const char* names[3] = {"ours", "qt", "floor"};
+    for (int k = 0; k < 3; ++k) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {"--memory", names[k]});
+        if (!child.waitForFinished(120000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+            Fail("a memory run failed");
+        memory[k] = child.readAllStandardOutput().trimmed().toDouble();
+    }
 
-    Peer a = MakeOurs(host), b = MakeQt();
-    Show(a);
-    Show(b);
-    const double stepOurs = MonthStepMs(a), stepQt = MonthStepMs(b);
-    const double oneOurs = CreateShowMs(ours, 1, 41), oneQt = CreateShowMs(theirs, 1, 41);
-    const double tenOurs = CreateShowMs(ours, 10, 21), tenQt = CreateShowMs(theirs, 10, 21);
-    std::vector<std::unique_ptr<QWidget>> keep;
-    const double memOurs = KbPerCalendar(ours, keep), memQt = KbPerCalendar(theirs, keep);
-
-    std::printf("%-34s %12s %14s %8s\n", "wall-clock medians", "QvCalendar", "QCalendarWidget", "ratio");
-    std::printf("%-34s %10.3f ms %12.3f ms %8.2f\n", "month step with repaint", stepOurs, stepQt, stepOurs / stepQt);
-    std::printf("%-34s %10.3f ms %12.3f ms %8.2f\n", "create + first show, one", oneOurs, oneQt, oneOurs / oneQt);
-    std::printf("%-34s %10.3f ms %12.3f ms %8.2f\n", "create + first show, ten on a form", tenOurs, tenQt, tenOurs / tenQt);
-    std::printf("%-34s %10.1f KB %12.1f KB %8.2f\n", "resident memory per calendar (100)", memOurs, memQt, memOurs / memQt);
+    auto row = [](const char* what, const char* unit, const double* v, const char* format) {
+        std::printf(format, what, v[0], unit, v[1], unit, v[2], unit, v[0] / v[1], v[0] / v[2]);
+    };
+    const double s3[3] = {Median(step[0]), Median(step[1]), Median(step[2])};
+    const double o3[3] = {Median(one[0]), Median(one[1]), Median(one[2])};
+    const double t3[3] = {Median(ten[0]), Median(ten[1]), Median(ten[2])};
+    std::printf("%-36s %12s %15s %12s %8s %8s\n", "wall-clock medians", "QvCalendar", "QCalendarWidget", "floor", "/ Qt", "/ floor");
+    const char* ms = "%-36s %9.3f %s %12.3f %s %9.3f %s %8.2f %8.2f\n";
+    row("month step with repaint", "ms", s3, ms);
+    row("create + first show, one", "ms", o3, ms);
+    row("create + first show, ten on a form", "ms", t3, ms);
+    row("memory per calendar, fresh process", "KB", memory, "%-36s %9.1f %s %12.1f %s %9.1f %s %8.2f %8.2f\n");
     return 0;
 }
