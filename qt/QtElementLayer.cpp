@@ -62,6 +62,7 @@ void ElementLayer::SetFocusElement(QtNode* node) {
         if (node) node->OnFocusChanged();
     }
     if (!widget_.hasFocus()) widget_.setFocus(Qt::OtherFocusReason);
+    if (node && old != node) QtAccessibleFocusMoved(*node);
     if (node) node->Factory().FocusMovedWithin();
 }
 

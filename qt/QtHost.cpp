@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "qt/QtAccessible.h"
 #include "qt/QtControlSite.h"
 #include "qt/QtConvert.h"
 #include "qt/QtEventGuard.h"
@@ -34,6 +35,7 @@ std::string QtLocaleNames::WeekdayName(int weekday, bool abbreviated) const {
 QtHost::QtHost() : about_(*this) {
     connect(qApp, &QApplication::focusChanged, this, [this] { GuardQtEvent([this] { SyncFocus(); }); });
     qApp->installEventFilter(this);
+    InstallQtAccessibility();
 }
 
 QtHost::~QtHost() = default;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "qt/QtAccessible.h"
 #include "qt/QtConvert.h"
 #include "qt/QtHost.h"
 
@@ -16,6 +17,7 @@ QtNode::QtNode(QtWidgetFactory& factory, QtNode* parent, std::string name, int i
 }
 
 QtNode::~QtNode() {
+    QtAccessibleNodeGone(*this);
     if (window_) {
         factory_.Host().UnregisterNode(*window_);
         window_->blockSignals(true);
@@ -167,6 +169,7 @@ void QtNode::NodeBringToFront() {
 void QtNode::AdoptWindow(QWidget& widget) {
     window_ = &widget;
     widget.setObjectName(ToQString(name_));
+    QtAccessibleMarkNode(widget, *this);
     if (index_ >= 0) widget.setProperty("index", index_);
     factory_.Host().RegisterNode(widget, *this);
     rect_ = ComputeRect();

@@ -16,6 +16,7 @@
 #include "host/ControlSite.h"
 #include "host/Widget.h"
 #include "host/WidgetFactory.h"
+#include "qt/QtAccessible.h"
 #include "qt/QtElementHost.h"
 
 namespace VemoCalendar {
@@ -135,7 +136,12 @@ public:
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override { NodeSetEnabled(enabled); }
     const std::string& Tag() const override { return tag_; }
-    void SetTag(const std::string& tag) override { tag_ = tag; }
+    void SetTag(const std::string& tag) override {
+        if (tag == tag_) return;
+        std::string old = std::move(tag_);
+        tag_ = tag;
+        QtAccessibleTagChanged(*this, old);
+    }
     void SetFocus() override { NodeSetFocus(); }
     bool TakesTab() const override { return takesTab_; }
     void SetTakesTab(bool takesTab) override { takesTab_ = takesTab; }
