@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev zlib1g-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core fontconfig xvfb xauth
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev qt6-tools-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do
   [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
