@@ -45,7 +45,15 @@ TEST_P(AppearanceBevels, CellsTitlesAndSelection) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, AppearanceBevels,
                          ::testing::Values(BevelCase{VemocalFlat, 0, 1}, BevelCase{VemocalSunken, 1, 2},
-                                           BevelCase{VemocalRaised, 2, 1}));
+                                           BevelCase{VemocalRaised, 2, 1}),
+                         [](const ::testing::TestParamInfo<BevelCase>& info) {
+                             switch (info.param.appearance) {
+                                 case VemocalFlat: return std::string("Flat");
+                                 case VemocalSunken: return std::string("Sunken");
+                                 case VemocalRaised: return std::string("Raised");
+                             }
+                             return "Appearance" + std::to_string(info.param.appearance);
+                         });
 
 TEST_F(Appearance, AlignmentsGoToTheirOwnWidgets) {
     cal->calAlignmentNum(VemocalRightBottom);

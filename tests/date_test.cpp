@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "host/Date.h"
+#include "ParamNames.h"
 
 namespace VemoCalendar {
 namespace {
@@ -59,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(Table, MakeDateCarries,
                                            MakeDateCase{1997, 13, 1, {1998, 1, 1}},    // month 13 is next January
                                            MakeDateCase{1997, -11, 1, {1996, 1, 1}},
                                            MakeDateCase{2000, 2, 30, {2000, 3, 1}},
-                                           MakeDateCase{1997, 3, 0, {1997, 2, 28}}));
+                                           MakeDateCase{1997, 3, 0, {1997, 2, 28}}),
+                         [](const ::testing::TestParamInfo<MakeDateCase>& info) {
+                             using namespace VemoCalendar::param_names;
+                             const auto& c = info.param;
+                             return "Year" + Signed(c.y) + "_Month" + Signed(c.m) + "_Day" + Signed(c.d);
+                         });
 
 struct AddMonthsCase {
     Ymd from;
@@ -81,7 +87,12 @@ INSTANTIATE_TEST_SUITE_P(Table, AddMonthsClamps,
                                            AddMonthsCase{{1997, 1, 15}, -1, {1996, 12, 15}},
                                            AddMonthsCase{{1997, 3, 31}, -1, {1997, 2, 28}},
                                            AddMonthsCase{{2000, 2, 29}, 12, {2001, 2, 28}},
-                                           AddMonthsCase{{1997, 5, 31}, -25, {1995, 4, 30}}));
+                                           AddMonthsCase{{1997, 5, 31}, -25, {1995, 4, 30}}),
+                         [](const ::testing::TestParamInfo<AddMonthsCase>& info) {
+                             const auto& c = info.param;
+                             return std::to_string(c.from.y) + "_" + std::to_string(c.from.m) + "_" +
+                                    std::to_string(c.from.d) + (c.n < 0 ? "_back" : "_on") + std::to_string(c.n < 0 ? -c.n : c.n);
+                         });
 
 TEST(AddYears, IsTwelveMonths) {
     ExpectDate(AddYears(MakeDate(2000, 2, 29), 1), {2001, 2, 28});
@@ -123,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Table, DaysInMonthTable,
                                            DaysInMonthCase{{1996, 2, 29}, 29},
                                            DaysInMonthCase{{1997, 4, 30}, 30},
                                            DaysInMonthCase{{100, 1, 1}, 31},
-                                           DaysInMonthCase{{9999, 11, 30}, 30}));
+                                           DaysInMonthCase{{9999, 11, 30}, 30}),
+                         [](const ::testing::TestParamInfo<DaysInMonthCase>& info) {
+                             const auto& d = info.param.date;
+                             return std::to_string(d.y) + "_" + std::to_string(d.m) + "_" + std::to_string(d.d);
+                         });
 
 TEST(WeekdayIndex, CountsFromTheFirstDayOfTheWeek) {
     const Date sunday = MakeDate(1997, 6, 1);

@@ -4,6 +4,7 @@
 #include "calendar/QvCalendar.h"
 #include "headless/HeadlessForm.h"
 #include "headless/MemoryPropertyBag.h"
+#include "ParamNames.h"
 
 namespace VemoCalendar {
 namespace {
@@ -98,7 +99,8 @@ TEST_P(YearsPastTheEnds, AreClampedIntoTheRange) {
 
 INSTANTIATE_TEST_SUITE_P(Table, YearsPastTheEnds,
                          ::testing::Values(YearCase{"50", 100}, YearCase{"0", 100}, YearCase{"12000", 9999},
-                                           YearCase{"250", 250}));
+                                           YearCase{"250", 250}),
+                         [](const ::testing::TestParamInfo<YearCase>& info) { return "Typed_" + VemoCalendar::param_names::Text(info.param.text); });
 
 }  // namespace
 }  // namespace VemoCalendar

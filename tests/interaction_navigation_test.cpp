@@ -1,5 +1,6 @@
 // Moving between months and years: the scroll arrows, the month list and the year box.
 #include "CalendarFixture.h"
+#include "ParamNames.h"
 
 namespace VemoCalendar {
 namespace {
@@ -130,7 +131,10 @@ TEST_P(ArrowTabs, MoveTheFocusRoundTheArrows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ArrowTabs,
-                         ::testing::Values(TabCase{0, 1}, TabCase{1, 2}, TabCase{2, 3}, TabCase{3, 0}));
+                         ::testing::Values(TabCase{0, 1}, TabCase{1, 2}, TabCase{2, 3}, TabCase{3, 0}),
+                         [](const ::testing::TestParamInfo<TabCase>& info) {
+                             return "Arrow" + std::to_string(info.param.from) + "ToArrow" + std::to_string(info.param.to);
+                         });
 
 TEST_F(Navigation, TabStaysOnAnArrowWhenTheNextIsHidden) {
     form->FocusWidget(Arrow(3));
@@ -349,7 +353,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PastedYear{"1e3", 1600}, PastedYear{"1e30", 1997}, PastedYear{"-1e10", 1997},
                       PastedYear{"1e400", 1997}, PastedYear{"2147483648", 1997}, PastedYear{"nan", 1997},
                       PastedYear{"inf", 1997}, PastedYear{"abc", 1997}, PastedYear{"", 1997},
-                      PastedYear{"   ", 1997}, PastedYear{"19 97", 1997}, PastedYear{"0x7D0", 1997}));
+                      PastedYear{"   ", 1997}, PastedYear{"19 97", 1997}, PastedYear{"0x7D0", 1997}),
+                         [](const ::testing::TestParamInfo<PastedYear>& info) { return "Pasted_" + VemoCalendar::param_names::Text(info.param.text); });
 
 }  // namespace
 }  // namespace VemoCalendar

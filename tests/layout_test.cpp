@@ -11,6 +11,7 @@
 #include "calendar/QvCalendar.h"
 #include "headless/HeadlessForm.h"
 #include "host/ControlError.h"
+#include "ParamNames.h"
 
 namespace VemoCalendar {
 
@@ -170,7 +171,8 @@ TEST_P(LayoutColumns, LastColumnTakesTheRemainder) {
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, LayoutColumns,
                          ::testing::Values(ColumnCase{280, 40, 240, 40}, ColumnCase{283, 40, 240, 43},
                                            ColumnCase{25, 4, 24, 1}, ColumnCase{18, 3, 18, 0},
-                                           ColumnCase{4, 1, 6, 0}));  // 6 columns of 1 overrun 4 pixels
+                                           ColumnCase{4, 1, 6, 0}),
+                         [](const ::testing::TestParamInfo<ColumnCase>& info) { return "Width" + std::to_string(info.param.width); });  // 6 columns of 1 overrun 4 pixels
 
 // ---- Drop-down interior ----
 
@@ -198,7 +200,13 @@ INSTANTIATE_TEST_SUITE_P(Table, DropDownInteriors,
                                            InteriorCase{120, 12, 36, {960, 996, 408}},
                                            InteriorCase{3, 1.25, 0, {2, 2, 2}},  // 2.5 and 1.75 rounded
                                            InteriorCase{4, 15, 45, {40, 85, 0}},  // margins exceed the panel
-                                           InteriorCase{0, 15, 45, {0, 45, 0}}));
+                                           InteriorCase{0, 15, 45, {0, 45, 0}}),
+                         [](const ::testing::TestParamInfo<InteriorCase>& info) {
+                             using namespace VemoCalendar::param_names;
+                             const auto& c = info.param;
+                             return "Panel" + Signed(c.panelWidth) + "_Twips" + Decimal(c.twipsPerPixel) + "_List" +
+                                    Signed(c.listLeft);
+                         });
 
 TEST(LayoutTitleRow, FollowsTheWidthTheTitleWidgetTook) {
     const LayoutInput in = Input(280, 200, true, true, VemocalMonthYear);

@@ -138,7 +138,8 @@ TEST_P(ButtonPagePointers, ListPositionBecomesThePointer) {
 
 INSTANTIATE_TEST_SUITE_P(Entries, ButtonPagePointers,
                          ::testing::Values(PointerCase{"99 - Custom", 99}, PointerCase{"15 - Size All", 15},
-                                           PointerCase{"0 - Default", 0}, PointerCase{"11 - HourGlass", 11}));
+                                           PointerCase{"0 - Default", 0}, PointerCase{"11 - HourGlass", 11}),
+                         [](const ::testing::TestParamInfo<PointerCase>& info) { return "Pointer" + std::to_string(info.param.written); });
 
 TEST_F(ButtonPageTest, OnlyTheFirstOfTwoIsLoadedAndWritten) {
     buttons[1]->Caption("Second");
