@@ -1,5 +1,6 @@
 // Twips per pixel as the screen's settings make it. The test runs once as is and again under a
-// scale factor and a font DPI (see qt/CMakeLists.txt); VEMO_EXPECT_TWIPS says what that run wants.
+// scale factor and a font DPI (see qt/CMakeLists.txt): Qt keeps a logical pixel at 1/96 inch in
+// each, so a control keeps its real size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,16 +12,12 @@
 namespace VemoCalendar {
 namespace {
 
-double ExpectedTwips() {
-    bool ok = false;
-    const double value = qEnvironmentVariable("VEMO_EXPECT_TWIPS").toDouble(&ok);
-    return ok ? value : 15.0;
-}
+constexpr double kTwipsPerLogicalPixel = 15;
 
 TEST(TwipsPerPixel, FollowTheScreensLogicalDpi) {
     QtHost host;
-    EXPECT_DOUBLE_EQ(host.TwipsPerPixelX(), ExpectedTwips());
-    EXPECT_DOUBLE_EQ(host.TwipsPerPixelY(), ExpectedTwips());
+    EXPECT_DOUBLE_EQ(host.TwipsPerPixelX(), kTwipsPerLogicalPixel);
+    EXPECT_DOUBLE_EQ(host.TwipsPerPixelY(), kTwipsPerLogicalPixel);
 }
 
 // A control keeps its size in twips: the same calendar is as many logical pixels as its twips
@@ -30,8 +27,8 @@ TEST(TwipsPerPixel, SizeAControlInLogicalPixels) {
     QWidget form;
     QvCalendarWidget calendar(&form, &host, "QvCalendar1");
     calendar.site().Move(0, 0, 4200, 3000);
-    EXPECT_EQ(calendar.width(), qRound(4200 / ExpectedTwips()));
-    EXPECT_EQ(calendar.height(), qRound(3000 / ExpectedTwips()));
+    EXPECT_EQ(calendar.width(), qRound(4200 / kTwipsPerLogicalPixel));
+    EXPECT_EQ(calendar.height(), qRound(3000 / kTwipsPerLogicalPixel));
 }
 
 }  // namespace
