@@ -43,7 +43,10 @@ TEST_P(QtHighDpiTest, BevelsArePureWholePixelLinesAndCellsMeetWithoutSeams) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, QtHighDpiTest, testing::Values(1.0, 1.25, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(Ratios, QtHighDpiTest, testing::Values(1.0, 1.25, 1.5, 2.0),
+                         [](const testing::TestParamInfo<double>& info) {
+                             return "Percent" + std::to_string(static_cast<int>(info.param * 100 + 0.5));
+                         });
 
 }  // namespace
 }  // namespace VemoCalendar
