@@ -86,6 +86,9 @@ public:
     void SetFocusElement(QtNode* node);
     void Forget(QtNode& node);
 
+    // Schedules a repaint of `rect`. The rectangles asked for until the next paint are joined
+    // into one: a grid fill then repaints under one clip rectangle, not a region of many.
+    void Invalidate(const QRect& rect);
     void Paint(QPainter& painter, const QRect& dirty);
     bool MousePress(QMouseEvent& event);
     bool MouseDoubleClick(QMouseEvent& event);
@@ -108,6 +111,7 @@ private:
     QWidget& widget_;
     InputSink* sink_ = nullptr;
     QPoint origin_;
+    QRect pending_;                  // asked to repaint since the last paint
     std::vector<QtNode*> elements_;  // back to front
     QtNode* focus_ = nullptr;
     QtNode* captured_ = nullptr;

@@ -66,7 +66,14 @@ void ElementLayer::SetFocusElement(QtNode* node) {
     if (node) node->Factory().FocusMovedWithin();
 }
 
+void ElementLayer::Invalidate(const QRect& rect) {
+    if (rect.isEmpty()) return;
+    pending_ |= rect;
+    widget_.update(pending_);
+}
+
 void ElementLayer::Paint(QPainter& painter, const QRect& dirty) {
+    pending_ = QRect();
     for (QtNode* node : elements_) PaintTree(painter, *node, dirty);
 }
 

@@ -65,9 +65,8 @@ void QtNode::Reposition() {
     if (window_) {
         window_->setGeometry(rect_);
     } else if (ShownInHost()) {
-        QWidget& host = HostLayer().HostWidget();
-        host.update(old);
-        host.update(rect_);
+        HostLayer().Invalidate(old);
+        HostLayer().Invalidate(rect_);
     }
     if (old.size() != rect_.size()) Resized();
     if (!window_ && old.topLeft() != rect_.topLeft())
@@ -89,7 +88,7 @@ bool QtNode::EnabledInHost() const {
 }
 
 void QtNode::Update() const {
-    if (!window_ && !rect_.isEmpty() && ShownInHost()) HostLayer().HostWidget().update(rect_);
+    if (!window_ && !rect_.isEmpty() && ShownInHost()) HostLayer().Invalidate(rect_);
 }
 
 void QtNode::ApplyVisibility() {
@@ -110,7 +109,7 @@ void QtNode::ApplyVisibility() {
         }
         return;
     }
-    if (!rect_.isEmpty()) HostLayer().HostWidget().update(rect_);
+    if (!rect_.isEmpty()) HostLayer().Invalidate(rect_);
     for (QtNode* child : children_) child->ApplyVisibility();
 }
 

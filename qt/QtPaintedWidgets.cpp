@@ -34,17 +34,22 @@ int AlignmentFlags(int alignment) {
     return kHorizontal[alignment / 3] | kVertical[alignment % 3];
 }
 
+// Widgets drawn one after another mostly share a font: setting it again would resolve it anew.
+void UseFont(QPainter& painter, const QFont& font) {
+    if (painter.font() != font) painter.setFont(font);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- QtPanel
 
 QtPanel::QtPanel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
-    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(ToQFont(font_)) {}
+    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(factory.FontOf(font_)) {}
 
 void QtPanel::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    text_ = ToQString(caption);
+    text_.SetText(ToQString(caption));
     Update();
 }
 
@@ -69,7 +74,7 @@ void QtPanel::SetFontBold(bool bold) {
 }
 
 void QtPanel::FontChanged() {
-    qfont_ = ToQFont(font_);
+    qfont_ = factory_.FontOf(font_);
     Update();
 }
 
@@ -88,25 +93,25 @@ void QtPanel::Paint(QPainter& painter) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r.adjusted(edge + 1, edge + 1, -edge - 2, -edge - 2));
     }
-    if (text_.isEmpty()) return;
+    if (text_.IsEmpty()) return;
     const QRect inner = r.adjusted(edge + 1, edge, -edge - 1, -edge);
     const int flags = AlignmentFlags(alignment_) | Qt::TextSingleLine;
-    painter.setFont(qfont_);
+    UseFont(painter, qfont_);
     if (!EnabledInHost()) {
         painter.setPen(kLight);
-        painter.drawText(inner.translated(1, 1), flags, text_);
+        text_.Draw(painter, factory_.Captions(), inner, flags, QPoint(1, 1));
         painter.setPen(kShadow);
     } else {
         painter.setPen(ToQColor(foreColor_, palette));
     }
-    painter.drawText(inner, flags, text_);
+    text_.Draw(painter, factory_.Captions(), inner, flags);
 }
 
 // ---------------------------------------------------------------- QtCommandButton
 
 QtCommandButton::QtCommandButton(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
     : QtWidgetBase(factory, parent, std::move(name), index),
-      qfont_(ToQFont(font_)),
+      qfont_(factory.FontOf(font_)),
       handle_(factory.Host().NewElementHandle(*this)) {}
 
 QtCommandButton::~QtCommandButton() { factory_.Host().ReleaseHandle(handle_); }
@@ -114,14 +119,14 @@ QtCommandButton::~QtCommandButton() { factory_.Host().ReleaseHandle(handle_); }
 void QtCommandButton::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    text_ = ToQString(caption);
+    text_.SetText(ToQString(caption));
     Update();
 }
 
 void QtCommandButton::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    qfont_ = ToQFont(font_);
+    qfont_ = factory_.FontOf(font_);
     Update();
 }
 
@@ -215,22 +220,22 @@ void QtCommandButton::Paint(QPainter& painter) {
         }
     }
     const bool focused = HostLayer().FocusElement() == this && HostLayer().HostWidget().hasFocus();
-    if (!text_.isEmpty()) {
-        painter.setFont(qfont_);
+    if (!text_.IsEmpty()) {
+        UseFont(painter, qfont_);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
         const QColor text = EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow;
         // The five text effects: none; raised with a light, or a light and a dark, copy; inset likewise.
         const int direction = font3D_ == 1 || font3D_ == 2 ? -1 : 1;
         if (font3D_ != 0) {
             painter.setPen(kLight);
-            painter.drawText(content.translated(direction, direction), flags, text_);
+            text_.Draw(painter, factory_.Captions(), content, flags, QPoint(direction, direction));
             if (font3D_ == 2 || font3D_ == 4) {
                 painter.setPen(kShadow);
-                painter.drawText(content.translated(-direction, -direction), flags, text_);
+                text_.Draw(painter, factory_.Captions(), content, flags, QPoint(-direction, -direction));
             }
         }
         painter.setPen(text);
-        painter.drawText(content, flags, text_);
+        text_.Draw(painter, factory_.Captions(), content, flags);
     }
     if (focused && content.width() > 4 && content.height() > 4) {
         QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
@@ -308,7 +313,7 @@ void QtCommandButton::OnKeyRelease(QKeyEvent& event) {
 // ---------------------------------------------------------------- Label, image, line
 
 QtLabel::QtLabel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
-    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(ToQFont(font_)) {}
+    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(factory.FontOf(font_)) {}
 
 void QtLabel::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
@@ -320,7 +325,7 @@ void QtLabel::SetCaption(const std::string& caption) {
 void QtLabel::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    qfont_ = ToQFont(font_);
+    qfont_ = factory_.FontOf(font_);
     Update();
 }
 

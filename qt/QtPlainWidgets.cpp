@@ -195,7 +195,7 @@ void QtTextBox::SetSelLength(int length) {
 void QtTextBox::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    edit_->setFont(ToQFont(font));
+    edit_->setFont(factory_.FontOf(font));
 }
 
 QtDropDownList::QtDropDownList(QtWidgetFactory& factory, QtNode* parent, std::string name)
@@ -243,7 +243,7 @@ void QtDropDownList::IndexChanged(int index) {
 void QtDropDownList::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    combo_->setFont(ToQFont(font));
+    combo_->setFont(factory_.FontOf(font));
 }
 
 class QtFrameWidget : public ElementHostWidget<QGroupBox> {
@@ -269,7 +269,7 @@ void QtFrame::SetCaption(const std::string& caption) {
 void QtFrame::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    widget_->setFont(ToQFont(font));
+    widget_->setFont(factory_.FontOf(font));
 }
 
 QPointF QtFrame::SinkUnits(QPoint hostPoint) const {
@@ -301,7 +301,7 @@ void QtCheckBox::SetValue(int value) {
 void QtCheckBox::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    box_->setFont(ToQFont(font));
+    box_->setFont(factory_.FontOf(font));
 }
 
 void QtCheckBox::StateChanged(int state) {
@@ -334,7 +334,7 @@ void QtOptionButton::SetValue(bool value) {
 void QtOptionButton::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    button_->setFont(ToQFont(font));
+    button_->setFont(factory_.FontOf(font));
 }
 
 void QtOptionButton::Toggled(bool checked) {

@@ -17,7 +17,9 @@
 #include "host/Widget.h"
 #include "host/WidgetFactory.h"
 #include "qt/QtAccessible.h"
+#include "qt/QtCaptionText.h"
 #include "qt/QtElementHost.h"
+#include "qt/QtFontCache.h"
 
 namespace VemoCalendar {
 
@@ -188,7 +190,7 @@ public:
 private:
     void FontChanged();
     std::string caption_;
-    QString text_;
+    CaptionText text_;
     Color backColor_ = 0xC0C0C0;
     Color foreColor_ = 0;
     FontObject font_;
@@ -245,7 +247,7 @@ private:
     void FitToPicture();
     int Frame() const { return bevelWidth_ + (outline_ ? 1 : 0); }
     std::string caption_;
-    QString text_;
+    CaptionText text_;
     FontObject font_;
     QFont qfont_;
     Color foreColor_ = 0;
@@ -536,6 +538,10 @@ public:
     double TwipsPerPixelY() const { return metrics_.TwipsPerPixelY(); }
     // The keyboard moved between windowless children without Qt seeing a focus change.
     void FocusMovedWithin();
+    // The laid-out captions of the painted widgets, shared with the other controls.
+    CaptionLayouts& Captions() { return CaptionLayouts::OfThisThread(); }
+    // The QFont of a font object, shared by every widget of the control that shows it.
+    QFont FontOf(const FontObject& font) { return fonts_.Get(font); }
 
 private:
     template <class T, class... Args>
@@ -545,6 +551,7 @@ private:
     QWidget& root_;
     ElementLayer& rootLayer_;
     QtControlSite* site_;
+    QtFontCache fonts_;
     std::vector<std::unique_ptr<QtNode>> nodes_;
 };
 

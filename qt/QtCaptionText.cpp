@@ -1,0 +1,76 @@
+#include "qt/QtCaptionText.h"
+
+#include <QStyle>
+#include <QTextOption>
+
+namespace VemoCalendar {
+
+CaptionLayouts& CaptionLayouts::OfThisThread() {
+    thread_local CaptionLayouts layouts;
+    return layouts;
+}
+
+std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const QString& text) {
+    const QFont& font = painter.font();
+    auto& fonts = texts_[text];
+    for (const auto& [laidOutIn, layout] : fonts)
+        if (laidOutIn == font) return layout;
+    if (texts_.size() > kMaxTexts) {
+        texts_.clear();  // the widgets keep the layouts they use
+        return Get(painter, text);
+    }
+    auto layout = std::make_shared<LaidOutText>();
+    QString line = text;
+    for (QChar& c : line)
+        if (c == u'\n' || c == u'\r') c = u' ';  // one line, as Qt::TextSingleLine draws it
+    // The size drawText lays the line out at: its natural width and its line height.
+    layout->size = painter.boundingRect(QRectF(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line).size();
+    QTextOption option;
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout->glyphs.setText(line);
+    layout->glyphs.setTextFormat(Qt::PlainText);
+    layout->glyphs.setTextOption(option);
+    layout->glyphs.prepare(QTransform(), font);
+    fonts.emplace_back(font, layout);
+    return layout;
+}
+
+void CaptionText::SetText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    layout_.reset();
+}
+
+void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const QRect& box, int flags, QPoint offset) {
+    if (text_.isEmpty()) return;
+    constexpr int kAlign = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
+    flags = QStyle::visualAlignment(painter.layoutDirection(), Qt::Alignment(flags & kAlign)) | (flags & ~kAlign);
+    if (!layout_ || painter.font() != font_) {
+        font_ = painter.font();
+        layout_ = layouts.Get(painter, text_);
+        placed_ = false;
+    }
+    if (!placed_ || box.size() != box_ || flags != flags_) {
+        // drawText's alignment: the line's box placed in the rectangle.
+        box_ = box.size();
+        flags_ = flags;
+        placed_ = true;
+        const QSizeF size = layout_->size;
+        qreal x = 0, y = 0;
+        if (flags & Qt::AlignRight) x = box_.width() - size.width();
+        else if (flags & Qt::AlignHCenter) x = (box_.width() - size.width()) / 2;
+        if (flags & Qt::AlignBottom) y = box_.height() - size.height();
+        else if (flags & Qt::AlignVCenter) y = (box_.height() - size.height()) / 2;
+        at_ = QPointF(x, y);
+        overflows_ = !QRectF(QPointF(0, 0), QSizeF(box_)).contains(QRectF(at_, size));
+    }
+    const QRect at = box.translated(offset);
+    if (overflows_) {
+        painter.save();
+        painter.setClipRect(at, Qt::IntersectClip);
+    }
+    painter.drawStaticText(QPointF(at.topLeft()) + at_, layout_->glyphs);
+    if (overflows_) painter.restore();
+}
+
+}  // namespace VemoCalendar
