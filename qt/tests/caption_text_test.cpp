@@ -1,0 +1,92 @@
+// Captions drawn from cached layouts put the same pixels where QPainter::drawText puts them.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "qt/QtCaptionText.h"
+
+namespace VemoCalendar {
+namespace {
+
+constexpr int kFlags[] = {Qt::AlignLeft | Qt::AlignTop,     Qt::AlignLeft | Qt::AlignVCenter,  Qt::AlignLeft | Qt::AlignBottom,
+                          Qt::AlignRight | Qt::AlignTop,    Qt::AlignRight | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignBottom,
+                          Qt::AlignHCenter | Qt::AlignTop,  Qt::AlignCenter,                   Qt::AlignHCenter | Qt::AlignBottom};
+
+QImage Blank() {
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+struct Case {
+    const char* what;
+    QString text;
+    QRect box;
+    QPoint offset;
+};
+
+// Every alignment, in odd and even boxes, a text that overflows its box (drawText clips it), a
+// caption with a line break (one line), a shifted copy as the disabled and 3-D looks draw it.
+const Case kCases[] = {
+    {"day number in an even box", "27", QRect(10, 5, 36, 18), {}},
+    {"day number in an odd box", "8", QRect(11, 6, 37, 19), {}},
+    {"month title", "January 2027", QRect(4, 3, 100, 20), {}},
+    {"title wider than its box", "September 2027", QRect(20, 8, 40, 12), {}},
+    {"caption with a line break", "Mon\nday", QRect(5, 5, 90, 25), {}},
+    {"shifted copy", "Wed", QRect(10, 5, 36, 18), QPoint(1, 1)},
+};
+
+TEST(CaptionText, DrawsTheSamePixelsAsDrawTextForEveryAlignment) {
+    CaptionLayouts layouts;
+    QFont font("Arial");
+    font.setPointSizeF(8.25);
+    for (const Case& c : kCases) {
+        for (int flags : kFlags) {
+            QImage expected = Blank(), actual = Blank();
+            {
+                QPainter p(&expected);
+                p.setFont(font);
+                p.drawText(c.box.translated(c.offset), flags | Qt::TextSingleLine, c.text);
+            }
+            CaptionText caption;
+            caption.SetText(c.text);
+            for (int round = 0; round < 2; ++round) {  // laid out, then drawn from the cache
+                actual = Blank();
+                QPainter p(&actual);
+                p.setFont(font);
+                caption.Draw(p, layouts, c.box, flags | Qt::TextSingleLine, c.offset);
+            }
+            EXPECT_EQ(actual, expected) << c.what << ", flags " << flags;
+        }
+    }
+}
+
+TEST(CaptionText, FollowsANewCaptionAndANewFont) {
+    CaptionLayouts layouts;
+    CaptionText caption;
+    QFont plain("Arial"), bold("Arial");
+    plain.setPointSizeF(8.25);
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    const QRect box(5, 5, 60, 20);
+    auto draw = [&](const QString& text, const QFont& font, bool cached) {
+        QImage image = Blank();
+        QPainter p(&image);
+        p.setFont(font);
+        if (cached) {
+            caption.SetText(text);
+            caption.Draw(p, layouts, box, Qt::AlignCenter | Qt::TextSingleLine);
+        } else {
+            p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+        }
+        return image;
+    };
+    EXPECT_EQ(draw("12", plain, true), draw("12", plain, false));
+    EXPECT_EQ(draw("13", plain, true), draw("13", plain, false)) << "a new caption";
+    EXPECT_EQ(draw("13", bold, true), draw("13", bold, false)) << "a bold font";
+    EXPECT_EQ(draw("13", plain, true), draw("13", plain, false)) << "back to the plain font";
+}
+
+}  // namespace
+}  // namespace VemoCalendar
