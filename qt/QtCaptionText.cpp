@@ -5,11 +5,6 @@
 
 namespace VemoCalendar {
 
-CaptionLayouts& CaptionLayouts::OfThisThread() {
-    thread_local CaptionLayouts layouts;
-    return layouts;
-}
-
 std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const QString& text) {
     const QFont& font = painter.font();
     auto& fonts = texts_[text];

@@ -18,12 +18,11 @@ struct LaidOutText {
     QSizeF size;
 };
 
-// Laid-out texts shared by the painted widgets: a month step gives nearly every day cell a new
-// caption, but one that another cell, an earlier month or another calendar has laid out already.
+// Laid-out texts shared by the painted widgets of one host: a month step gives nearly every day
+// cell a new caption, but one that another cell, an earlier month or another calendar has laid
+// out already.
 class CaptionLayouts {
 public:
-    // Widgets live on the GUI thread; controls made one after another share what they laid out.
-    static CaptionLayouts& OfThisThread();
     // The layout of `text` in the painter's current font.
     std::shared_ptr<const LaidOutText> Get(QPainter& painter, const QString& text);
 

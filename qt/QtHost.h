@@ -57,6 +57,8 @@ public:
     std::unique_ptr<Dialog> CreateDialog(const std::string& name) override;
     LibraryIdentity Library() const override { return VemoCalendarIdentity(); }
     frmAbout& About() { return about_; }
+    // The caption layouts every painted widget of this host draws from.
+    CaptionLayouts& Captions() { return captions_; }
 
     MessageResult ShowMessageBox(const MessageBoxRequest& request, QWidget* parent);
 
@@ -127,6 +129,7 @@ private:
     QtControlSite* focusedSite_ = nullptr;
     Widget* focusedWidget_ = nullptr;
     frmAbout about_;
+    CaptionLayouts captions_;
 };
 
 class QtDialogWidget;

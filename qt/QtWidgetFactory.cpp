@@ -4,6 +4,8 @@
 
 namespace VemoCalendar {
 
+CaptionLayouts& QtWidgetFactory::Captions() { return host_.Captions(); }
+
 QtWidgetFactory::QtWidgetFactory(QtHost& host, const ScreenMetrics& metrics, QWidget& root, ElementLayer& rootLayer,
                                  QtControlSite* site)
     : host_(host), metrics_(metrics), root_(root), rootLayer_(rootLayer), site_(site) {}

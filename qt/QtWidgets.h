@@ -539,7 +539,7 @@ public:
     // The keyboard moved between windowless children without Qt seeing a focus change.
     void FocusMovedWithin();
     // The laid-out captions of the painted widgets, shared with the other controls.
-    CaptionLayouts& Captions() { return CaptionLayouts::OfThisThread(); }
+    CaptionLayouts& Captions();
     // The QFont of a font object, shared by every widget of the control that shows it.
     QFont FontOf(const FontObject& font) { return fonts_.Get(font); }
 
