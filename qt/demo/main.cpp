@@ -37,6 +37,17 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
     else std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// Renders a shown window to a PNG once its paint events have run; the demo's exit code.
+int Screenshot(QWidget& window, const QString& picture) {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    if (!window.grab().save(picture, "PNG")) {
+        std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
+        return 1;
+    }
+    std::printf("Screenshot written to %s\n", qPrintable(QFileInfo(picture).absoluteFilePath()));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,13 +133,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         dialog.show();
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        if (!dialog.grab().save(picture, "PNG")) {
-            std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
-            return 1;
-        }
-        std::printf("Screenshot written to %s\n", qPrintable(QFileInfo(picture).absoluteFilePath()));
-        return 0;
+        return Screenshot(dialog, picture);
     }
     if (picture.isEmpty()) {
         window.show();
@@ -137,11 +142,5 @@ int main(int argc, char** argv) {
     }
     window.show();
     if (!pressWhenShown()) return 1;
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    if (!window.grab().save(picture, "PNG")) {
-        std::fprintf(stderr, "vemodemo: cannot write %s\n", qPrintable(picture));
-        return 1;
-    }
-    std::printf("Screenshot written to %s\n", qPrintable(QFileInfo(picture).absoluteFilePath()));
-    return 0;
+    return Screenshot(window, picture);
 }
