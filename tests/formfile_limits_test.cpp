@@ -4,20 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "FormFileTestTools.h"
 #include "formfile/FormFile.h"
 
 namespace VemoCalendar {
 namespace {
-
-template <class Action>
-std::string ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const FormFileError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 std::string Control(const std::string& geometry, const std::string& properties = "{}") {
     return R"({"type": "QvCalendar", "name": "Cal", )" + geometry + R"(, "properties": )" + properties + "}";
