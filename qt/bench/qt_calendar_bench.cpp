@@ -33,6 +33,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "BenchInput.h"
 #include "calendar/MonthGridPlan.h"
 #include "qt/QtConvert.h"
 #include "qt/QtHost.h"
@@ -43,6 +44,9 @@ using namespace VemoCalendar;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+using Bench::Click;
+using Bench::PaintNow;
 
 constexpr int kWidth = 280, kHeight = 200;
 const QDate kShown(2026, 12, 8);
@@ -61,22 +65,6 @@ public:
     }
     int paints = 0;
 };
-
-void Click(QWidget& widget, QPoint at) {
-    const QPointF local(at), global(widget.mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(&widget, &press);
-    QApplication::sendEvent(&widget, &release);
-}
-
-// Delivers pending events and paints what is dirty now, instead of waiting for the platform's
-// next update tick (the same for every side).
-void PaintNow(QWidget& window) {
-    QApplication::sendPostedEvents();
-    QEvent update(QEvent::UpdateRequest);
-    QApplication::sendEvent(&window, &update);
-}
 
 // ---------------------------------------------------------------- the floor
 

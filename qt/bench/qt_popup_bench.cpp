@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchInput.h"
 #include "qt/QtHost.h"
 #include "qt/QvCalButtonWidget.h"
 
@@ -27,6 +28,9 @@ using namespace VemoCalendar;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+using Bench::Click;
+using Bench::PaintNow;
 
 // Counts the paints of every widget inside one window (set by the peer once it knows it).
 class PaintCounter : public QObject {
@@ -40,21 +44,6 @@ public:
     QWidget* watched = nullptr;
     int paints = 0;
 };
-
-void Click(QWidget& widget, QPoint at) {
-    const QPointF local(at), global(widget.mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(&widget, &press);
-    QApplication::sendEvent(&widget, &release);
-}
-
-// Delivers what is pending and paints what is dirty in `window` now (the same for both peers).
-void PaintNow(QWidget& window) {
-    QApplication::sendPostedEvents();
-    QEvent update(QEvent::UpdateRequest);
-    QApplication::sendEvent(&window, &update);
-}
 
 // A form of 320 x 320 pixels with one drop-down control of either kind near its top left corner.
 struct Peer {
