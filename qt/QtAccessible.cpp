@@ -243,7 +243,7 @@ QAccessibleInterface* InterfaceOf(QtNode& node) {
 
 // What a person can perceive of a painted widget: buttons, and panels or labels with a text.
 bool Perceivable(QtNode& node) {
-    if (node.Window() || !node.ShownInHost() || node.PixelRect().isEmpty()) return false;
+    if (!node.Windowless() || !node.ShownInHost() || node.PixelRect().isEmpty()) return false;
     if (dynamic_cast<QtCommandButton*>(&node)) return true;
     if (auto* panel = dynamic_cast<QtPanel*>(&node)) return !panel->Caption().empty();
     if (auto* label = dynamic_cast<QtLabel*>(&node)) return !label->Caption().empty();
@@ -282,7 +282,7 @@ public:
             return nullptr;
         }
         for (QtNode* node : factory_.Nodes())
-            if (!node->Window() && &node->HostLayer().HostWidget() == widget() && HasKeyboard(*node)) return InterfaceOf(*node);
+            if (node->Windowless() && &node->HostLayer().HostWidget() == widget() && HasKeyboard(*node)) return InterfaceOf(*node);
         return nullptr;
     }
 
@@ -297,7 +297,7 @@ protected:
             if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child)) children.push_back(iface);
         }
         for (QtNode* node : factory_.Nodes())
-            if (!node->Window() && &node->HostLayer().HostWidget() == widget() && Perceivable(*node))
+            if (node->Windowless() && &node->HostLayer().HostWidget() == widget() && Perceivable(*node))
                 children.push_back(InterfaceOf(*node));
         return children;
     }
@@ -366,7 +366,7 @@ protected:
         auto add = [&](const char* name, int index) {
             QtNode* node = Find(picture_, name, index);
             if (!node || !node->ShownInHost()) return;
-            if (!node->Window()) children.push_back(InterfaceOf(*node));
+            if (node->Windowless()) children.push_back(InterfaceOf(*node));
             else if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(node->Window())) children.push_back(iface);
         };
         add("pnlTitleBar1", -1);
@@ -415,7 +415,7 @@ void QtAccessibleFocusMoved(QtNode& node) {
 }
 
 void QtAccessibleTagChanged(QtNode& node, const std::string& oldTag) {
-    if (node.Window() || node.name_ != "pnlCalNum") return;
+    if (!node.Windowless() || node.name_ != "pnlCalNum") return;
     const bool was = oldTag == "CurrSelected", is = node.AsWidget().Tag() == "CurrSelected";
     if (was == is || !Containers().contains(&node.HostLayer().HostWidget())) return;
     QAccessibleInterface* cell = InterfaceOf(node);

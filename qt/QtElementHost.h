@@ -80,6 +80,10 @@ public:
 
     void Add(QtNode& node);
     void Remove(QtNode& node);
+    // Real children whose QWidgets are made once this widget is shown.
+    void Await(QtNode& node) { awaiting_.push_back(&node); }
+    void StopAwaiting(QtNode& node);
+    void HostShown();
     void BringToFront(QtNode& node);
     // The windowless child that has the keyboard while the host widget has the focus.
     QtNode* FocusElement() const { return focus_; }
@@ -113,6 +117,7 @@ private:
     QPoint origin_;
     QRect pending_;                  // asked to repaint since the last paint
     std::vector<QtNode*> elements_;  // back to front
+    std::vector<QtNode*> awaiting_;
     QtNode* focus_ = nullptr;
     QtNode* captured_ = nullptr;
     bool capturing_ = false;
@@ -179,6 +184,7 @@ protected:
 
 private:
     bool Deliver(QEvent* event) {
+        if (event->type() == QEvent::Show) layer_.HostShown();
         // A windowless widget that takes Tab hears a plain Tab as a key; other Tabs move the focus.
         if (event->type() == QEvent::KeyPress && layer_.TakesPlainTab()) {
             auto* key = static_cast<QKeyEvent*>(event);

@@ -12,7 +12,7 @@ void PaintTree(QPainter& painter, QtNode& node, const QRect& dirty) {
     node.Paint(painter);
     bool clipped = false;
     for (QtNode* child : node.Children()) {
-        if (child->Window()) continue;
+        if (!child->Windowless()) continue;
         if (!clipped) {
             painter.save();
             painter.setClipRect(node.PixelRect(), Qt::IntersectClip);
@@ -27,7 +27,7 @@ QtNode* HitNode(QtNode& node, QPoint point) {
     if (!node.visible_ || !node.HitTestable() || !node.PixelRect().contains(point)) return nullptr;
     const auto& children = node.Children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (!(*it)->Window())
+        if ((*it)->Windowless())
             if (QtNode* hit = HitNode(**it, point)) return hit;
     return &node;
 }
@@ -39,6 +39,16 @@ void ElementLayer::Add(QtNode& node) { elements_.push_back(&node); }
 void ElementLayer::Remove(QtNode& node) {
     elements_.erase(std::remove(elements_.begin(), elements_.end(), &node), elements_.end());
     Forget(node);
+}
+
+void ElementLayer::StopAwaiting(QtNode& node) {
+    awaiting_.erase(std::remove(awaiting_.begin(), awaiting_.end(), &node), awaiting_.end());
+}
+
+void ElementLayer::HostShown() {
+    // Making one widget takes it off the list, so a copy is walked.
+    const std::vector<QtNode*> awaiting = awaiting_;
+    for (QtNode* node : awaiting) node->MakeWindowIfShown();
 }
 
 void ElementLayer::Forget(QtNode& node) {

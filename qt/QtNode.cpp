@@ -22,6 +22,8 @@ QtNode::~QtNode() {
         factory_.Host().UnregisterNode(*window_);
         window_->blockSignals(true);
         delete window_;
+    } else if (windowPending_) {
+        HostLayer().StopAwaiting(*this);
     } else {
         HostLayer().Remove(*this);
     }
@@ -64,12 +66,12 @@ void QtNode::Reposition() {
     if (rect_ == old) return;
     if (window_) {
         window_->setGeometry(rect_);
-    } else if (ShownInHost()) {
+    } else if (!windowPending_ && ShownInHost()) {
         HostLayer().Invalidate(old);
         HostLayer().Invalidate(rect_);
     }
     if (old.size() != rect_.size()) Resized();
-    if (!window_ && old.topLeft() != rect_.topLeft())
+    if (Windowless() && old.topLeft() != rect_.topLeft())
         for (QtNode* child : children_) child->Reposition();
 }
 
@@ -88,10 +90,14 @@ bool QtNode::EnabledInHost() const {
 }
 
 void QtNode::Update() const {
-    if (!window_ && !rect_.isEmpty() && ShownInHost()) HostLayer().Invalidate(rect_);
+    if (Windowless() && !rect_.isEmpty() && ShownInHost()) HostLayer().Invalidate(rect_);
 }
 
 void QtNode::ApplyVisibility() {
+    if (windowPending_) {
+        MakeWindowIfShown();
+        return;
+    }
     if (window_) {
         // A hide is applied once control returns to the event loop: a widget hidden and shown
         // again within one handler (as the layout pass does with its surface) is never taken
@@ -114,6 +120,7 @@ void QtNode::ApplyVisibility() {
 }
 
 void QtNode::ApplyEnabled() {
+    if (windowPending_) return;  // the widget takes the state when it is made
     if (window_) {
         window_->setEnabled(EnabledInHost());
         return;
@@ -142,6 +149,7 @@ void QtNode::NodeSetEnabled(bool enabled) {
 
 void QtNode::NodeSetFocus() {
     if (!Focusable()) return;
+    if (windowPending_) EnsureWindow();
     if (window_) {
         window_->setFocus(Qt::OtherFocusReason);
         factory_.FocusMovedWithin();
@@ -151,6 +159,7 @@ void QtNode::NodeSetFocus() {
 }
 
 void QtNode::NodeBringToFront() {
+    if (windowPending_) return;  // a widget made later is made in front of its siblings
     if (window_) {
         window_->raise();
         return;
@@ -175,6 +184,40 @@ void QtNode::AdoptWindow(QWidget& widget) {
     widget.setGeometry(rect_);
     widget.setEnabled(EnabledInHost());
     widget.setVisible(ShownInHost());
+}
+
+void QtNode::MakeOrAwaitWindow() {
+    if (!factory_.Site() || (ShownInHost() && HostLayer().HostWidget().isVisible())) {
+        MakeWindow();
+        return;
+    }
+    windowPending_ = true;
+    HostLayer().Await(*this);
+}
+
+QWidget& QtNode::EnsureWindow() {
+    if (windowPending_) {
+        HostLayer().StopAwaiting(*this);
+        windowPending_ = false;
+        MakeWindow();
+        PlaceInFocusChain();
+    }
+    return *window_;
+}
+
+void QtNode::MakeWindowIfShown() {
+    if (windowPending_ && ShownInHost() && HostLayer().HostWidget().isVisible()) EnsureWindow();
+}
+
+void QtNode::PlaceInFocusChain() {
+    // Qt puts a widget made late last in its window's focus chain; it goes where it would have
+    // been had it been made with the widgets made before it.
+    QWidget* before = factory_.Root().focusPolicy() != Qt::NoFocus ? &factory_.Root() : nullptr;
+    for (QtNode* node : factory_.Nodes()) {
+        if (node == this) break;
+        if (node->window_ && node->window_->focusPolicy() != Qt::NoFocus) before = node->window_;
+    }
+    if (before) QWidget::setTabOrder(before, window_);
 }
 
 QPointF QtNode::LocalUnits(QPoint hostPoint) const {

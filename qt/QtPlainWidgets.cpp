@@ -150,21 +150,44 @@ bool QtRealNode::FilterEvent(QObject* watched, QEvent* event) {
 }
 
 QtTextBox::QtTextBox(QtWidgetFactory& factory, QtNode* parent, std::string name)
-    : QtWidgetBase(factory, parent, std::move(name), -1), edit_(new QLineEdit(&HolderOf(parent, factory))), filter_(*this, true) {
-    edit_->setMaxLength(32767);
+    : QtWidgetBase(factory, parent, std::move(name), -1), filter_(*this, true) {
+    MakeOrAwaitWindow();
+}
+
+void QtTextBox::MakeWindow() {
+    edit_ = new QLineEdit(&HolderOf(parent_, factory_));
+    edit_->setMaxLength(Limit());
+    edit_->setText(shown_);
+    if (selLength_ > 0) edit_->setSelection(selStart_, selLength_);
+    else edit_->setCursorPosition(selStart_);
+    if (font_ != FontObject()) edit_->setFont(factory_.FontOf(font_));
     edit_->installEventFilter(&filter_);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString& text) {
-        DeliverSignal(settingFromCode_, [&] {
-            text_ = FromQString(text);
-            if (Events().Change) Events().Change();
-        });
+        DeliverSignal(settingFromCode_, [&] { TextChanged(text); });
     });
     AdoptWindow(*edit_);
+}
+
+void QtTextBox::TextChanged(const QString& shown) {
+    text_ = FromQString(shown);
+    if (Events().Change) Events().Change();
 }
 
 void QtTextBox::SetText(const std::string& text) {
     if (text == text_) return;
     const int start = SelStart();
+    if (!edit_) {
+        // What a line edit does: it shows what fits, and a change of what it shows is a Change.
+        const QString shown = ToQString(text).left(Limit());
+        if (shown != shown_) {
+            shown_ = shown;
+            TextChanged(shown);
+        }
+        text_ = text;
+        selStart_ = std::min(start, static_cast<int>(shown_.size()));
+        selLength_ = 0;
+        return;
+    }
     const SettingFromCode fromCode(settingFromCode_);
     edit_->setText(ToQString(text));
     text_ = text;  // also when the box shortened it
@@ -173,21 +196,48 @@ void QtTextBox::SetText(const std::string& text) {
 
 void QtTextBox::SetMaxLength(int length) {
     maxLength_ = length < 0 ? 0 : length;
-    edit_->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);
+    if (edit_) {
+        edit_->setMaxLength(Limit());
+        return;
+    }
+    // A line edit given a limit cuts what it shows to it, the cursor going to the end; the cut
+    // is not the code's own change.
+    const QString shown = shown_.left(Limit());
+    selStart_ = static_cast<int>(shown.size());
+    selLength_ = 0;
+    if (shown == shown_) return;
+    shown_ = shown;
+    GuardQtEvent([&] { TextChanged(shown); });
 }
 
-int QtTextBox::SelStart() const { return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition(); }
+int QtTextBox::SelStart() const {
+    if (!edit_) return selStart_;
+    return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+}
 
 void QtTextBox::SetSelStart(int start) {
+    const int at = std::clamp(start, 0, static_cast<int>(edit_ ? edit_->text().size() : shown_.size()));
+    if (!edit_) {
+        selStart_ = at;
+        selLength_ = 0;
+        return;
+    }
     edit_->deselect();
-    edit_->setCursorPosition(std::clamp(start, 0, static_cast<int>(edit_->text().size())));
+    edit_->setCursorPosition(at);
 }
 
-int QtTextBox::SelLength() const { return edit_->hasSelectedText() ? edit_->selectionLength() : 0; }
+int QtTextBox::SelLength() const {
+    if (!edit_) return selLength_;
+    return edit_->hasSelectedText() ? edit_->selectionLength() : 0;
+}
 
 void QtTextBox::SetSelLength(int length) {
     const int start = SelStart();
-    const int clamped = std::clamp(length, 0, static_cast<int>(edit_->text().size()) - start);
+    const int clamped = std::clamp(length, 0, static_cast<int>(edit_ ? edit_->text().size() : shown_.size()) - start);
+    if (!edit_) {
+        selLength_ = clamped;
+        return;
+    }
     if (clamped == 0) edit_->setCursorPosition(start);
     else edit_->setSelection(start, clamped);
 }
@@ -195,11 +245,22 @@ void QtTextBox::SetSelLength(int length) {
 void QtTextBox::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    edit_->setFont(factory_.FontOf(font));
+    if (edit_) edit_->setFont(factory_.FontOf(font));
 }
 
 QtDropDownList::QtDropDownList(QtWidgetFactory& factory, QtNode* parent, std::string name)
-    : QtWidgetBase(factory, parent, std::move(name), -1), combo_(new QComboBox(&HolderOf(parent, factory))), filter_(*this, false) {
+    : QtWidgetBase(factory, parent, std::move(name), -1), filter_(*this, false) {
+    MakeOrAwaitWindow();
+}
+
+void QtDropDownList::MakeWindow() {
+    combo_ = new QComboBox(&HolderOf(parent_, factory_));
+    {
+        const QSignalBlocker block(combo_);
+        for (const std::string& item : items_) combo_->addItem(ToQString(item));
+        combo_->setCurrentIndex(listIndex_);
+    }
+    if (font_ != FontObject()) combo_->setFont(factory_.FontOf(font_));
     combo_->installEventFilter(&filter_);
     // One path for the user's choice and for an index set from code, as a list box reports both.
     QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_,
@@ -208,15 +269,17 @@ QtDropDownList::QtDropDownList(QtWidgetFactory& factory, QtNode* parent, std::st
 }
 
 void QtDropDownList::Clear() {
-    const QSignalBlocker block(combo_);
-    combo_->clear();
     items_.clear();
     listIndex_ = -1;
+    if (!combo_) return;
+    const QSignalBlocker block(combo_);
+    combo_->clear();
 }
 
 void QtDropDownList::AddItem(const std::string& item) {
-    const QSignalBlocker block(combo_);
     items_.push_back(item);
+    if (!combo_) return;
+    const QSignalBlocker block(combo_);
     combo_->addItem(ToQString(item));
     // A Qt combo box selects its first item by itself; a list keeps no selection until asked.
     if (combo_->currentIndex() != listIndex_) combo_->setCurrentIndex(listIndex_);
@@ -230,6 +293,10 @@ const std::string& QtDropDownList::List(int index) const {
 void QtDropDownList::SetListIndex(int index) {
     if (index < -1 || index >= ListCount()) ThrowInvalidPropertyValue();
     if (index == listIndex_) return;
+    if (!combo_) {
+        IndexChanged(index);  // what the combo box's signal would have done
+        return;
+    }
     const SettingFromCode fromCode(settingFromCode_);
     combo_->setCurrentIndex(index);
 }
@@ -243,7 +310,7 @@ void QtDropDownList::IndexChanged(int index) {
 void QtDropDownList::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
-    combo_->setFont(factory_.FontOf(font));
+    if (combo_) combo_->setFont(factory_.FontOf(font));
 }
 
 class QtFrameWidget : public ElementHostWidget<QGroupBox> {

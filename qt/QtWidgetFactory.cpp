@@ -19,7 +19,7 @@ T& QtWidgetFactory::Add(Widget* parent, Args&&... args) {
     QtNode* parentNode = parent ? &Node(*parent) : nullptr;
     auto node = std::make_unique<T>(*this, parentNode, std::forward<Args>(args)...);
     T& ref = *node;
-    if (!ref.Window()) {
+    if (ref.Windowless()) {
         if (!parentNode || parentNode->Window()) ref.HostLayer().Add(ref);
         // A windowless button is reached by Tab through the widget that draws it.
         if (ref.TabStop()) {

@@ -32,7 +32,8 @@ class QtWidgetFactory;
 // real widget that holds it, visibility, enabled flag and tag.
 //
 // A node is either windowless (drawn by the nearest real widget above it, through that widget's
-// ElementLayer) or real (a QWidget of its own).
+// ElementLayer) or real (a QWidget of its own). A control's real node may wait for its QWidget
+// until it is first shown or focused; until then its state lives in the node.
 class QtNode {
 public:
     QtNode(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
@@ -41,8 +42,15 @@ public:
     virtual ~QtNode();
 
     virtual Widget& AsWidget() = 0;
-    // The node's own QWidget, or null when it is windowless.
+    // The node's own QWidget, or null when it is windowless or its widget is still to be made.
     QWidget* Window() const { return window_; }
+    // Drawn by a layer: neither a QWidget of its own nor one still to be made.
+    bool Windowless() const { return !window_ && !windowPending_; }
+    bool WindowPending() const { return windowPending_; }
+    // The node's QWidget, made now if it was still to be made.
+    QWidget& EnsureWindow();
+    // Makes a waiting QWidget once the node is shown on a visible holder.
+    void MakeWindowIfShown();
     // The layer that draws this node's windowless children (real nodes that hold some).
     virtual ElementLayer* Layer() { return nullptr; }
     virtual bool ChildrenInPixels() const { return false; }
@@ -104,14 +112,22 @@ protected:
     // Called when the node's size in pixels changed.
     virtual void Resized() {}
     QPoint ChildOriginFor(const QtNode* parent) const;
+    void PlaceInFocusChain();
     // Makes `widget` this node's QWidget: parented, placed and shown as the node is.
     void AdoptWindow(QWidget& widget);
+    // Called by a real node's constructor. A control's real node makes its QWidget (through
+    // MakeWindow) only when it is first shown or focused: most calendars never show the month
+    // list and year box, and a combo box costs more to make than all the rest of a calendar.
+    // A dialog's widgets, and widgets whose holder is already on screen, are made at once.
+    void MakeOrAwaitWindow();
+    virtual void MakeWindow() {}
 
     QtWidgetFactory& factory_;
     QtNode* parent_;
     std::vector<QtNode*> children_;
     QRect rect_;
     QWidget* window_ = nullptr;
+    bool windowPending_ = false;  // a real node whose QWidget is still to be made
     bool hidePending_ = false;
     bool clickArmed_ = false;
 };
@@ -378,15 +394,25 @@ public:
     void SetSelLength(int length) override;
     const FontObject& Font() const override { return font_; }
     void SetFont(const FontObject& font) override;
-    QLineEdit& Edit() const { return *edit_; }
+    QLineEdit& Edit() {
+        EnsureWindow();
+        return *edit_;
+    }
 
 private:
-    QLineEdit* edit_;
+    void MakeWindow() override;
+    void TextChanged(const QString& shown);
+    // The longest text the box shows: a text box without a limit still holds at most 32767.
+    int Limit() const { return maxLength_ == 0 ? 32767 : maxLength_; }
+    QLineEdit* edit_ = nullptr;
     bool settingFromCode_ = false;
     QtRealNode filter_;
     std::string text_;
     int maxLength_ = 0;
     FontObject font_;
+    // What the line edit shows and where its cursor and selection are, until it is made.
+    QString shown_;
+    int selStart_ = 0, selLength_ = 0;
 };
 
 class QtDropDownList : public QtWidgetBase<DropDownList> {
@@ -402,11 +428,15 @@ public:
     void SetListIndex(int index) override;
     const FontObject& Font() const override { return font_; }
     void SetFont(const FontObject& font) override;
-    QComboBox& Combo() const { return *combo_; }
+    QComboBox& Combo() {
+        EnsureWindow();
+        return *combo_;
+    }
 
 private:
+    void MakeWindow() override;
     void IndexChanged(int index);
-    QComboBox* combo_;
+    QComboBox* combo_ = nullptr;
     bool settingFromCode_ = false;
     QtRealNode filter_;
     std::vector<std::string> items_;
