@@ -225,6 +225,22 @@ void QvCalendar::BuildMonthTitles() {
 void QvCalendar::BuildDayTitles() { dayNames_ = DayTitles(site_.Locale(), calDayTitle_); }
 
 void QvCalendar::RefreshAll() {
+    // Every part asks for a layout pass; they all get one, before the refresh of the value, whose
+    // change events see the widgets in place.
+    layoutHeld_ = true;
+    layoutWanted_ = false;
+    try {
+        RefreshParts();
+    } catch (...) {
+        layoutHeld_ = false;
+        throw;
+    }
+    layoutHeld_ = false;
+    if (layoutWanted_) UserControl_Resize();
+    Refresh();
+}
+
+void QvCalendar::RefreshParts() {
     ApplyEnabledState();
     ApplyCaption();
     ApplyOutline();
@@ -239,7 +255,6 @@ void QvCalendar::RefreshAll() {
     ShowMonthYear();
     BuildDayTitles();
     FillWeekdayTitles();
-    Refresh();
 }
 
 }  // namespace VemoCalendar

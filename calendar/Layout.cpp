@@ -52,6 +52,10 @@ void QvCalendar::calScrollArrowsPos(enumCALScrollArrowsPos value) {
 // ---- Resize and the layout pass ----
 
 void QvCalendar::UserControl_Resize() {
+    if (layoutHeld_) {
+        layoutWanted_ = true;
+        return;
+    }
     const uint32_t passesBefore = layoutPasses_;
     Picture1_->Move(0, 0, std::max(RoundToInt(site_.ScaleWidth()), 0), std::max(RoundToInt(site_.ScaleHeight()), 0));
     // The surface reports only a change of its inner size (and a toolkit may hold that report back

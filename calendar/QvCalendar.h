@@ -214,6 +214,7 @@ private:
     void BuildMonthTitles();
     void BuildDayTitles();
     void RefreshAll();
+    void RefreshParts();
 
     // ---- Interaction (Interaction.cpp) ----
     void ConnectHandlers();
@@ -270,6 +271,10 @@ private:
     bool calShowDropdownMonth_ = false;
     enumCALScrollArrowsPos calScrollArrowsPos_ = VemocalBottom;
     uint32_t layoutPasses_ = 0;  // runs of Picture1_Resize, so a resize can tell whether one ran
+    // While a refresh of everything runs, the layout passes its parts ask for are held, and one
+    // runs at its end.
+    bool layoutHeld_ = false;
+    bool layoutWanted_ = false;
 
     // Appearance.
     enumCALAppearance calAppearance_ = VemocalRaised;

@@ -157,9 +157,10 @@ public:
     AboutBox& About() override { return host_.About(); }
     void ClientToScreen(intptr_t window, ScreenPoint& point) override;
     void SetParent(intptr_t child, intptr_t newParent) override;
+    // Both sides at once: the control lays itself out once.
+    void Resize(double width, double height);
 
 private:
-    void Resize(double width, double height);
     // A constituent's frame and surface, declared first: destroyed after the widgets on them.
     struct OwnedWindow {
         QPointer<QtConstituentFrame> frame;

@@ -32,15 +32,17 @@ void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* ba
     s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
     if (bag) calendar_->UserControl_ReadProperties(*bag);
     else calendar_->UserControl_InitProperties();
-    s.SetWidth(sizeHint().width() * s.TwipsPerPixelX());
-    s.SetHeight(sizeHint().height() * s.TwipsPerPixelY());
-    calendar_->UserControl_Resize();
+    // The properties' refresh ended in a layout pass; a new size brings another.
+    const QSize hint = sizeHint();
+    s.Resize(hint.width() * s.TwipsPerPixelX(), hint.height() * s.TwipsPerPixelY());
     // Grows with a layout in both directions, as QCalendarWidget does.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     page_ = calValue();
     // Qt's clicked(QDate) is for days only: the last press tells whether a Click came from one.
     if (Widget* picture = s.Factory().Find("Picture1"))
         if (QWidget* surface = QtWidgetFactory::Node(*picture).Window()) surface->installEventFilter(this);
+    for (const QtNode* node : s.Factory().Nodes())
+        if (node->name_ == "pnlCalNum") days_.push_back(node);
     StartNotifying();
 }
 
@@ -72,10 +74,7 @@ bool QvCalendarWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool QvCalendarWidget::PressedOnADay() const {
-    for (int k = 1; k <= 42; ++k)
-        if (Widget* cell = site().Factory().Find("pnlCalNum", k))
-            if (QtWidgetFactory::Node(*cell).PixelRect().contains(lastPress_)) return true;
-    return false;
+    return std::any_of(days_.begin(), days_.end(), [this](const QtNode* day) { return day->PixelRect().contains(lastPress_); });
 }
 
 void QvCalendarWidget::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariantList>
 #include <memory>
+#include <vector>
 
 #include "calendar/QvCalendar.h"
 #include "host/PropertyBag.h"
@@ -257,6 +258,7 @@ private:
     void ValueAnnounced(QDate value) override;
     QvCalendar* calendar_ = nullptr;
     bool PressedOnADay() const;
+    std::vector<const QtNode*> days_;  // the 42 day cells, looked up once
     QDate page_;
     QPoint lastPress_{-1, -1};
     bool enterPressed_ = false;

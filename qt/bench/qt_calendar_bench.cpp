@@ -7,6 +7,7 @@
 //   qt_calendar_bench --steps N            N rounds of one month step per side, in turn, for
 //                                          callgrind (collection toggled on Measured*)
 //   qt_calendar_bench --create SIDE COUNT  COUNT calendars of one side made and shown on a form
+//                                          (0: the form alone), its taking down not counted
 //   qt_calendar_bench --memory SIDE        resident KB per calendar, 100 on a form
 //   qt_calendar_bench --render PREFIX      PREFIX-ours.png, -qt.png, -floor.png after one step
 // SIDE is ours, qt or floor. A step that paints nothing, or sides that end on different months,
@@ -99,18 +100,44 @@ int AlignOf(int alignment) {
     return kH[alignment / 3] | kV[alignment % 3];
 }
 
-// The least a widget needs to show the calendar's picture and step its month: the layout, fonts
-// and colours are copied from our calendar once; each step recomputes the cells and the title,
-// takes every text from a cache of prepared layouts, and repaints the whole widget.
-class FloorWidget : public QWidget {
-public:
-    FloorWidget(QWidget* parent, QtWidgetFactory& ours, QtHost& host) : QWidget(parent), host_(host) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
+// A prepared layout per distinct text and font, made once and shared by every floor widget, as
+// our calendars share theirs.
+const QStaticText& CachedText(const QString& text, const QFont& font) {
+    static std::map<std::pair<QString, QFont>, QStaticText> cache;
+    auto [it, made] = cache.try_emplace({text, font}, text);
+    if (made) {
+        it->second.setTextFormat(Qt::PlainText);
+        it->second.prepare(QTransform(), font);
+    }
+    return it->second;
+}
+
+void SetText(FloorItem& item, const QString& text) {
+    item.text = CachedText(text, item.font);
+    const QSizeF size = item.text.size();
+    const QRectF inner = QRectF(item.rect).adjusted(2, 1, -2, -1);
+    double x = inner.left() + (inner.width() - size.width()) / 2, y = inner.top() + (inner.height() - size.height()) / 2;
+    if (item.align & Qt::AlignLeft) x = inner.left();
+    if (item.align & Qt::AlignRight) x = inner.right() - size.width();
+    if (item.align & Qt::AlignTop) y = inner.top();
+    if (item.align & Qt::AlignBottom) y = inner.bottom() - size.height();
+    item.textAt = {x, y};
+}
+
+// The layout, fonts and colours of our calendar, copied once from a calendar on screen; every
+// floor widget starts from a copy of it.
+struct FloorLayout {
+    struct Style {
+        QColor back, fore;
+        int bevel;
+    };
+
+    explicit FloorLayout(QtWidgetFactory& ours) {
         QtNode& surface = QtWidgetFactory::Node(ours.Get<PictureSurface>("Picture1"));
-        background_ = surface.Window()->palette().color(QPalette::Button);
+        background = surface.Window()->palette().color(QPalette::Button);
         const QPalette& palette = surface.Window()->palette();
         std::function<void(QtNode&)> copy = [&](QtNode& node) {
-            if (!node.ShownInHost() || node.Window()) return;
+            if (!node.ShownInHost() || !node.Windowless()) return;
             FloorItem item;
             item.rect = node.PixelRect().translated(surface.PixelRect().topLeft());
             if (auto* panel = dynamic_cast<QtPanel*>(&node)) {
@@ -120,8 +147,8 @@ public:
                 item.align = AlignOf(panel->Alignment());
                 item.font = ToQFont(panel->Font());
                 SetText(item, ToQString(panel->Caption()));
-                if (node.name_ == "pnlCalNum") cells_[node.index_ - 1] = items_.size();
-                if (node.name_ == "pnlText") title_ = items_.size();
+                if (node.name_ == "pnlCalNum") cells[node.index_ - 1] = items.size();
+                if (node.name_ == "pnlText") title = items.size();
             } else if (auto* button = dynamic_cast<QtCommandButton*>(&node)) {
                 item.button = true;
                 item.back = palette.color(QPalette::Button);
@@ -129,24 +156,42 @@ public:
                 item.bevel = button->BevelWidth();
                 item.font = ToQFont(button->Font());
                 SetText(item, ToQString(button->Caption()));
-                if (node.index_ == 2) next_ = item.rect;
+                if (node.index_ == 2) next = item.rect;
             } else {
                 return;
             }
-            items_.push_back(std::move(item));
+            items.push_back(std::move(item));
             for (QtNode* child : node.Children()) copy(*child);
         };
         for (QtNode* child : surface.Children()) copy(*child);
         // The colours and bevel of each class of cell, as our calendar shows them now.
         const MonthGridPlan plan = PlanMonthGrid(FromQDate(kShown), 1, FromQDate(kShown));
         for (int k = 0; k < 42; ++k) {
-            const FloorItem& cell = items_[cells_[k]];
-            styles_[std::string(plan.cells[k].tag)] = {cell.back, cell.fore, cell.bevel};
+            const FloorItem& cell = items[cells[k]];
+            styles[std::string(plan.cells[k].tag)] = {cell.back, cell.fore, cell.bevel};
         }
-        plain_ = bold_ = items_[cells_[0]].font;
-        plain_.setBold(false);
-        bold_.setBold(true);
-        date_ = kShown;
+        plain = bold = items[cells[0]].font;
+        plain.setBold(false);
+        bold.setBold(true);
+    }
+
+    QColor background;
+    std::vector<FloorItem> items;
+    size_t cells[42] = {};
+    size_t title = 0;
+    QRect next;
+    QFont plain, bold;
+    std::map<std::string, Style> styles;
+};
+
+// The least a widget needs to show the calendar's picture and step its month: each step
+// recomputes the cells and the title, takes every text from the shared cache of prepared
+// layouts, and repaints the whole widget.
+class FloorWidget : public QWidget {
+public:
+    FloorWidget(QWidget* parent, const FloorLayout& layout, QtHost& host)
+        : QWidget(parent), host_(host), layout_(layout), items_(layout.items), date_(kShown) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
         Fill();
     }
 
@@ -154,14 +199,14 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (!next_.contains(event->position().toPoint())) return;
+        if (!layout_.next.contains(event->position().toPoint())) return;
         date_ = date_.addMonths(1);
         Fill();
         update();
     }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), background_);
+        p.fillRect(rect(), layout_.background);
         for (const FloorItem& item : items_) {
             p.fillRect(item.rect, item.back);
             if (item.button) {
@@ -184,57 +229,24 @@ protected:
     }
 
 private:
-    struct Style {
-        QColor back, fore;
-        int bevel;
-    };
-
-    // A prepared layout per distinct text and font, made once.
-    const QStaticText& Cached(const QString& text, const QFont& font) {
-        auto [it, made] = cache_.try_emplace({text, font}, text);
-        if (made) {
-            it->second.setTextFormat(Qt::PlainText);
-            it->second.prepare(QTransform(), font);
-        }
-        return it->second;
-    }
-
-    void SetText(FloorItem& item, const QString& text) {
-        item.text = Cached(text, item.font);
-        const QSizeF size = item.text.size();
-        const QRectF inner = QRectF(item.rect).adjusted(2, 1, -2, -1);
-        double x = inner.left() + (inner.width() - size.width()) / 2, y = inner.top() + (inner.height() - size.height()) / 2;
-        if (item.align & Qt::AlignLeft) x = inner.left();
-        if (item.align & Qt::AlignRight) x = inner.right() - size.width();
-        if (item.align & Qt::AlignTop) y = inner.top();
-        if (item.align & Qt::AlignBottom) y = inner.bottom() - size.height();
-        item.textAt = {x, y};
-    }
-
     void Fill() {
         const Date shown = FromQDate(date_), now = host_.Today();
         const MonthGridPlan plan = PlanMonthGrid(shown, 1, now);
         for (int k = 0; k < 42; ++k) {
-            FloorItem& cell = items_[cells_[k]];
-            const Style& style = styles_[std::string(plan.cells[k].tag)];
+            FloorItem& cell = items_[layout_.cells[k]];
+            const FloorLayout::Style& style = layout_.styles.at(std::string(plan.cells[k].tag));
             cell.back = style.back, cell.fore = style.fore, cell.bevel = style.bevel;
             const bool today = plan.cells[k].tag == "CurrToday" || (plan.cells[k].tag == "CurrSelected" && DayNumberOf(shown) == DayNumberOf(now));
-            cell.font = today ? bold_ : plain_;
+            cell.font = today ? layout_.bold : layout_.plain;
             SetText(cell, QString::number(plan.cells[k].day));
         }
-        FloorItem& title = items_[title_];
+        FloorItem& title = items_[layout_.title];
         SetText(title, QLocale().standaloneMonthName(date_.month()) + " " + QString::number(date_.year()));
     }
 
     QtHost& host_;
-    QColor background_;
+    const FloorLayout& layout_;
     std::vector<FloorItem> items_;
-    size_t cells_[42] = {};
-    size_t title_ = 0;
-    QRect next_;
-    QFont plain_, bold_;
-    std::map<std::string, Style> styles_;
-    std::map<std::pair<QString, QFont>, QStaticText> cache_;
     QDate date_;
 };
 
@@ -283,8 +295,8 @@ void MakeQt(Peer& p) {
     p.shown = [calendar] { return QDate(calendar->yearShown(), calendar->monthShown(), calendar->selectedDate().day()); };
 }
 
-FloorWidget* MakeFloorOn(QWidget& form, QtHost& host, QRect at, QtWidgetFactory& model) {
-    auto* floor = new FloorWidget(&form, model, host);
+FloorWidget* MakeFloorOn(QWidget& form, QtHost& host, QRect at, const FloorLayout& layout) {
+    auto* floor = new FloorWidget(&form, layout, host);
     floor->setGeometry(at);
     return floor;
 }
@@ -332,7 +344,7 @@ Side SideOf(const char* name) {
     Fail("the side is ours, qt or floor");
 }
 
-// Makes calendars of one side on forms. The floor copies the layout of one calendar of ours,
+// Makes calendars of one side on forms. The floor's layout is copied from one calendar of ours,
 // made once and kept off the measured path.
 class Maker {
 public:
@@ -341,45 +353,50 @@ public:
         const QRect at((i % 5) * kWidth, (i / 5 % 4) * kHeight, kWidth, kHeight);
         if (side == Side::Ours) MakeOursOn(form, host_, at);
         else if (side == Side::Qt) MakeQtOn(form, at);
-        else MakeFloorOn(form, host_, at, Model());
+        else MakeFloorOn(form, host_, at, Floor());
     }
-    QtWidgetFactory& Model() {
-        if (!model_) {
-            model_ = std::make_unique<QWidget>();
-            model_->resize(kWidth, kHeight);
-            modelCalendar_ = MakeOursOn(*model_, host_, QRect(0, 0, kWidth, kHeight));
-            ShowNow(*model_);
+    const FloorLayout& Floor() {
+        if (!floor_) {
+            QWidget model;
+            model.resize(kWidth, kHeight);
+            QvCalendarWidget* calendar = MakeOursOn(model, host_, QRect(0, 0, kWidth, kHeight));
+            ShowNow(model);
+            floor_ = std::make_unique<FloorLayout>(calendar->site().Factory());
         }
-        return modelCalendar_->site().Factory();
+        return *floor_;
     }
 
 private:
     QtHost& host_;
-    std::unique_ptr<QWidget> model_;
-    QvCalendarWidget* modelCalendar_ = nullptr;
+    std::unique_ptr<FloorLayout> floor_;
 };
 
-// `count` calendars of one side made on one form and shown until painted; the form goes too.
-void CreateShow(Maker& maker, Side side, int count) {
-    {
-        QWidget form;
-        form.resize(kWidth * 5, kHeight * 4);
-        for (int i = 0; i < count; ++i) maker.Make(side, form, i);
-        ShowNow(form);
-    }
+// `count` calendars of one side (none: the form alone) made on one form and shown until painted.
+std::unique_ptr<QWidget> CreateShow(Maker& maker, Side side, int count) {
+    auto form = std::make_unique<QWidget>();
+    form->resize(kWidth * 5, kHeight * 4);
+    for (int i = 0; i < count; ++i) maker.Make(side, *form, i);
+    ShowNow(*form);
+    return form;
+}
+
+void TakeDown(std::unique_ptr<QWidget> form) {
+    form.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The measured creation; its name is what callgrind's --toggle-collect looks for.
-__attribute__((noipa)) void MeasuredCreate(Maker& maker, Side side, int count) { CreateShow(maker, side, count); }
+// The measured creation, the form's taking down left out; its name is what callgrind's
+// --toggle-collect looks for.
+__attribute__((noipa)) std::unique_ptr<QWidget> MeasuredCreate(Maker& maker, Side side, int count) {
+    return CreateShow(maker, side, count);
+}
 
 // Resident memory added per calendar by 100 calendars shown on one form (kept alive), in a process
 // that has shown one calendar of that side before: what every further calendar costs, without
 // the fonts and styles that the first one loads. The form is on the screen before the count
 // starts, so its backing store is not charged to the calendars.
 double KbPerCalendar(Maker& maker, Side side) {
-    CreateShow(maker, side, 1);
-    if (side == Side::Floor) maker.Model();
+    TakeDown(CreateShow(maker, side, 1));
     auto form = std::make_unique<QWidget>();
     form->resize(kWidth * 5, kHeight * 4);
     ShowNow(*form);
@@ -399,8 +416,8 @@ struct Sides {
         ShowNow(*qt.form);
         floor.form = std::make_unique<QWidget>();
         floor.form->resize(kWidth, kHeight);
-        auto* widget = MakeFloorOn(*floor.form, host, QRect(0, 0, kWidth, kHeight),
-                                   ours.form->findChild<QvCalendarWidget*>()->site().Factory());
+        layout = std::make_unique<FloorLayout>(ours.form->findChild<QvCalendarWidget*>()->site().Factory());
+        auto* widget = MakeFloorOn(*floor.form, host, QRect(0, 0, kWidth, kHeight), *layout);
         const QPoint next = FloorNext(*widget);
         floor.painted = widget;
         floor.nextMonth = [widget, next] { Click(*widget, next); };
@@ -418,6 +435,7 @@ struct Sides {
         if (ours.shown() != qt.shown() || ours.shown() != floor.shown()) Fail("the sides show different dates");
     }
     Peer ours, qt, floor;
+    std::unique_ptr<FloorLayout> layout;
 };
 
 }  // namespace
@@ -453,9 +471,8 @@ int main(int argc, char** argv) {
     }
     if (argc == 4 && std::strcmp(argv[1], "--create") == 0) {
         const Side side = SideOf(argv[2]);
-        CreateShow(maker, side, 1);  // fonts and styles load once per process; not what is measured
-        if (side == Side::Floor) maker.Model();
-        MeasuredCreate(maker, side, std::atoi(argv[3]));
+        TakeDown(CreateShow(maker, side, 1));  // fonts and styles load once per process; not measured
+        TakeDown(MeasuredCreate(maker, side, std::atoi(argv[3])));
         return 0;
     }
     if (argc == 3 && std::strcmp(argv[1], "--memory") == 0) {
@@ -463,7 +480,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    for (Side side : {Side::Ours, Side::Qt, Side::Floor}) CreateShow(maker, side, 1);
+    for (Side side : {Side::Ours, Side::Qt, Side::Floor}) TakeDown(CreateShow(maker, side, 1));
     Sides s(host);
     std::vector<double> step[3];
     for (int i = 0; i < 20; ++i)  // warm up
@@ -481,12 +498,14 @@ int main(int argc, char** argv) {
     for (int r = 0; r < 41; ++r)
         for (int k = 0; k < 3; ++k) {
             auto t0 = Clock::now();
-            CreateShow(maker, static_cast<Side>(k), 1);
+            std::unique_ptr<QWidget> form = CreateShow(maker, static_cast<Side>(k), 1);
             one[k].push_back(MsSince(t0));
+            TakeDown(std::move(form));
             if (r >= 21) continue;
             t0 = Clock::now();
-            CreateShow(maker, static_cast<Side>(k), 10);
+            form = CreateShow(maker, static_cast<Side>(k), 10);
             ten[k].push_back(MsSince(t0));
+            TakeDown(std::move(form));
         }
     // Memory: one fresh process per side, so that no side inherits what another one loaded.
     double memory[3] = {};

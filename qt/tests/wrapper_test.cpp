@@ -51,7 +51,9 @@ void ExpectEveryPropertyPublished(const QObject& widget, const Control& control)
         ASSERT_GE(index, 0);
         const QMetaProperty property = meta->property(index);
         EXPECT_EQ(property.isWritable(), info.writable);
-        if (info.writable) EXPECT_TRUE(property.hasNotifySignal());
+        if (info.writable) {
+            EXPECT_TRUE(property.hasNotifySignal());
+        }
         if (info.enumeration) {
             ASSERT_TRUE(property.isEnumType());
             EXPECT_EQ(std::string(property.enumerator().name()), std::string(info.enumeration->name));
