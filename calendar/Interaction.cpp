@@ -5,13 +5,15 @@ namespace VemoCalendar {
 // Every widget notification the control uses, as the widget raises it. Widgets reached by arrays
 // pass their index to the handler; the control's own events never carry it.
 void QvCalendar::ConnectHandlers() {
-    auto mouseEvent = [this](std::string_view name) {
+    // The names are kept as plain pointers: a handler of two pointers is held inside its
+    // std::function, where a string_view would take a heap block for each of some 130 handlers.
+    auto mouseEvent = [this](const char* name) {
         return [this, name](MouseArgs& args) { RaiseMouseEvent(name, args); };
     };
-    auto keyEvent = [this](std::string_view name) {
+    auto keyEvent = [this](const char* name) {
         return [this, name](KeyArgs& args) { RaiseKeyEvent(name, args); };
     };
-    auto plainEvent = [this](std::string_view name) { return [this, name] { RaiseEvent(name); }; };
+    auto plainEvent = [this](const char* name) { return [this, name] { RaiseEvent(name); }; };
     auto hoverThenEvent = [this](MouseArgs& args) {
         ClearMouseHover();
         RaiseMouseEvent("MouseMove", args);

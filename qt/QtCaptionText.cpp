@@ -3,6 +3,8 @@
 #include <QStyle>
 #include <QTextOption>
 
+#include "qt/QtConvert.h"
+
 namespace VemoCalendar {
 
 std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const QString& text) {
@@ -30,19 +32,14 @@ std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const 
     return layout;
 }
 
-void CaptionText::SetText(const QString& text) {
-    if (text == text_) return;
-    text_ = text;
-    layout_.reset();
-}
-
-void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const QRect& box, int flags, QPoint offset) {
-    if (text_.isEmpty()) return;
+void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QRect& box, int flags,
+                       QPoint offset) {
+    if (text.empty()) return;
     constexpr int kAlign = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
     flags = QStyle::visualAlignment(painter.layoutDirection(), Qt::Alignment(flags & kAlign)) | (flags & ~kAlign);
     if (!layout_ || painter.font() != font_) {
         font_ = painter.font();
-        layout_ = layouts.Get(painter, text_);
+        layout_ = layouts.Get(painter, ToQString(text));
         placed_ = false;
     }
     if (!placed_ || box.size() != box_ || flags != flags_) {

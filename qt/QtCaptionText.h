@@ -7,6 +7,7 @@
 #include <QStaticText>
 #include <QString>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -34,19 +35,18 @@ private:
 // One caption's text, drawn from a shared layout instead of being shaped again on every paint
 // as QPainter::drawText does. The layout is looked up again only when the caption or the
 // painter's font changes, the placement only when the box's size or the alignment changes too.
+// The caption itself stays with its widget, which says when it changed.
 class CaptionText {
 public:
-    void SetText(const QString& text);
-    const QString& Text() const { return text_; }
-    bool IsEmpty() const { return text_.isEmpty(); }
+    void TextChanged() { layout_.reset(); }
 
-    // Draws as painter.drawText(box.translated(offset), flags | Qt::TextSingleLine, text) does,
-    // with the painter's current font and pen: the same pixels, clipped to the box only when the
-    // text does not fit in it.
-    void Draw(QPainter& painter, CaptionLayouts& layouts, const QRect& box, int flags, QPoint offset = {});
+    // Draws `text` (UTF-8) as painter.drawText(box.translated(offset), flags |
+    // Qt::TextSingleLine, text) does, with the painter's current font and pen: the same pixels,
+    // clipped to the box only when the text does not fit in it.
+    void Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QRect& box, int flags,
+              QPoint offset = {});
 
 private:
-    QString text_;
     std::shared_ptr<const LaidOutText> layout_;
     QFont font_;
     QSize box_;

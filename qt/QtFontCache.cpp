@@ -4,12 +4,12 @@
 
 namespace VemoCalendar {
 
-QFont QtFontCache::Get(const FontObject& font) {
-    for (const auto& [object, qfont] : fonts_)
-        if (object == font) return qfont;
-    if (fonts_.size() == kMaxFonts) fonts_.erase(fonts_.begin());  // the oldest goes
-    fonts_.emplace_back(font, ToQFont(font));
-    return fonts_.back().second;
+QtFontRef QtFontCache::Get(const FontObject& font) {
+    for (const QtFontRef& known : fonts_)
+        if (known->object == font) return known;
+    if (fonts_.size() == kMaxFonts) fonts_.erase(fonts_.begin());  // the oldest goes; its users keep it
+    fonts_.push_back(std::make_shared<const QtFont>(QtFont{font, ToQFont(font)}));
+    return fonts_.back();
 }
 
 }  // namespace VemoCalendar

@@ -44,19 +44,19 @@ void UseFont(QPainter& painter, const QFont& font) {
 // ---------------------------------------------------------------- QtPanel
 
 QtPanel::QtPanel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
-    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(factory.FontOf(font_)) {}
+    : QtWidgetBase(factory, parent, std::move(name), index), font_(factory.SharedFont(FontObject())) {}
 
 void QtPanel::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    text_.SetText(ToQString(caption));
+    text_.TextChanged();
     Update();
 }
 
 void QtPanel::SetFont(const FontObject& font) {
-    if (font == font_) return;
-    font_ = font;
-    FontChanged();
+    if (font == font_->object) return;
+    font_ = factory_.SharedFont(font);
+    Update();
 }
 
 void QtPanel::SetTakesFocus(bool takesFocus) {
@@ -68,14 +68,10 @@ void QtPanel::SetTakesFocus(bool takesFocus) {
 }
 
 void QtPanel::SetFontBold(bool bold) {
-    if (bold == font_.bold) return;
-    font_.bold = bold;
-    FontChanged();
-}
-
-void QtPanel::FontChanged() {
-    qfont_ = factory_.FontOf(font_);
-    Update();
+    if (bold == font_->object.bold) return;
+    FontObject font = font_->object;
+    font.bold = bold;
+    SetFont(font);
 }
 
 void QtPanel::Paint(QPainter& painter) {
@@ -93,25 +89,25 @@ void QtPanel::Paint(QPainter& painter) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r.adjusted(edge + 1, edge + 1, -edge - 2, -edge - 2));
     }
-    if (text_.IsEmpty()) return;
+    if (caption_.empty()) return;
     const QRect inner = r.adjusted(edge + 1, edge, -edge - 1, -edge);
     const int flags = AlignmentFlags(alignment_) | Qt::TextSingleLine;
-    UseFont(painter, qfont_);
+    UseFont(painter, font_->qfont);
     if (!EnabledInHost()) {
         painter.setPen(kLight);
-        text_.Draw(painter, factory_.Captions(), inner, flags, QPoint(1, 1));
+        text_.Draw(painter, factory_.Captions(), caption_, inner, flags, QPoint(1, 1));
         painter.setPen(kShadow);
     } else {
         painter.setPen(ToQColor(foreColor_, palette));
     }
-    text_.Draw(painter, factory_.Captions(), inner, flags);
+    text_.Draw(painter, factory_.Captions(), caption_, inner, flags);
 }
 
 // ---------------------------------------------------------------- QtCommandButton
 
 QtCommandButton::QtCommandButton(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
     : QtWidgetBase(factory, parent, std::move(name), index),
-      qfont_(factory.FontOf(font_)),
+      font_(factory.SharedFont(FontObject())),
       handle_(factory.Host().NewElementHandle(*this)) {}
 
 QtCommandButton::~QtCommandButton() { factory_.Host().ReleaseHandle(handle_); }
@@ -119,14 +115,13 @@ QtCommandButton::~QtCommandButton() { factory_.Host().ReleaseHandle(handle_); }
 void QtCommandButton::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    text_.SetText(ToQString(caption));
+    text_.TextChanged();
     Update();
 }
 
 void QtCommandButton::SetFont(const FontObject& font) {
-    if (font == font_) return;
-    font_ = font;
-    qfont_ = factory_.FontOf(font_);
+    if (font == font_->object) return;
+    font_ = factory_.SharedFont(font);
     Update();
 }
 
@@ -220,22 +215,22 @@ void QtCommandButton::Paint(QPainter& painter) {
         }
     }
     const bool focused = HostLayer().FocusElement() == this && HostLayer().HostWidget().hasFocus();
-    if (!text_.IsEmpty()) {
-        UseFont(painter, qfont_);
+    if (!caption_.empty()) {
+        UseFont(painter, font_->qfont);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
         const QColor text = EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow;
         // The five text effects: none; raised with a light, or a light and a dark, copy; inset likewise.
         const int direction = font3D_ == 1 || font3D_ == 2 ? -1 : 1;
         if (font3D_ != 0) {
             painter.setPen(kLight);
-            text_.Draw(painter, factory_.Captions(), content, flags, QPoint(direction, direction));
+            text_.Draw(painter, factory_.Captions(), caption_, content, flags, QPoint(direction, direction));
             if (font3D_ == 2 || font3D_ == 4) {
                 painter.setPen(kShadow);
-                text_.Draw(painter, factory_.Captions(), content, flags, QPoint(-direction, -direction));
+                text_.Draw(painter, factory_.Captions(), caption_, content, flags, QPoint(-direction, -direction));
             }
         }
         painter.setPen(text);
-        text_.Draw(painter, factory_.Captions(), content, flags);
+        text_.Draw(painter, factory_.Captions(), caption_, content, flags);
     }
     if (focused && content.width() > 4 && content.height() > 4) {
         QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
@@ -313,7 +308,7 @@ void QtCommandButton::OnKeyRelease(QKeyEvent& event) {
 // ---------------------------------------------------------------- Label, image, line
 
 QtLabel::QtLabel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
-    : QtWidgetBase(factory, parent, std::move(name), index), qfont_(factory.FontOf(font_)) {}
+    : QtWidgetBase(factory, parent, std::move(name), index), font_(factory.SharedFont(FontObject())) {}
 
 void QtLabel::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
@@ -323,16 +318,15 @@ void QtLabel::SetCaption(const std::string& caption) {
 }
 
 void QtLabel::SetFont(const FontObject& font) {
-    if (font == font_) return;
-    font_ = font;
-    qfont_ = factory_.FontOf(font_);
+    if (font == font_->object) return;
+    font_ = factory_.SharedFont(font);
     Update();
 }
 
 void QtLabel::Paint(QPainter& painter) {
     if (text_.isEmpty() || rect_.isEmpty()) return;
     const QPalette& palette = HostLayer().HostWidget().palette();
-    painter.setFont(qfont_);
+    painter.setFont(font_->qfont);
     painter.setPen(EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow);
     painter.drawText(rect_, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_);
 }

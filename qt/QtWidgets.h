@@ -189,7 +189,7 @@ public:
     void SetBackColor(Color color) override { Assign(backColor_, color); }
     Color ForeColor() const override { return foreColor_; }
     void SetForeColor(Color color) override { Assign(foreColor_, color); }
-    const FontObject& Font() const override { return font_; }
+    const FontObject& Font() const override { return font_->object; }
     void SetFont(const FontObject& font) override;
     void SetFontBold(bool bold) override;
     int BevelOuter() const override { return bevelOuter_; }
@@ -204,13 +204,11 @@ public:
     void Paint(QPainter& painter) override;
 
 private:
-    void FontChanged();
     std::string caption_;
     CaptionText text_;
     Color backColor_ = 0xC0C0C0;
     Color foreColor_ = 0;
-    FontObject font_;
-    QFont qfont_;
+    QtFontRef font_;
     int bevelOuter_ = 2;
     int alignment_ = 7;
     bool takesFocus_ = false;
@@ -226,7 +224,7 @@ public:
     bool Focusable() const override { return true; }
     const std::string& Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override;
-    const FontObject& Font() const override { return font_; }
+    const FontObject& Font() const override { return font_->object; }
     void SetFont(const FontObject& font) override;
     Color ForeColor() const override { return foreColor_; }
     void SetForeColor(Color color) override { Assign(foreColor_, color); }
@@ -264,8 +262,7 @@ private:
     int Frame() const { return bevelWidth_ + (outline_ ? 1 : 0); }
     std::string caption_;
     CaptionText text_;
-    FontObject font_;
-    QFont qfont_;
+    QtFontRef font_;
     Color foreColor_ = 0;
     PictureRef picture_, mouseIcon_;
     QImage image_;
@@ -286,7 +283,7 @@ public:
     QtLabel(QtWidgetFactory& factory, QtNode* parent, std::string name, int index);
     const std::string& Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override;
-    const FontObject& Font() const override { return font_; }
+    const FontObject& Font() const override { return font_->object; }
     void SetFont(const FontObject& font) override;
     Color ForeColor() const override { return foreColor_; }
     void SetForeColor(Color color) override { Assign(foreColor_, color); }
@@ -295,8 +292,7 @@ public:
 private:
     std::string caption_;
     QString text_;
-    FontObject font_;
-    QFont qfont_;
+    QtFontRef font_;
     Color foreColor_ = 0;
 };
 
@@ -571,7 +567,8 @@ public:
     // The laid-out captions of the painted widgets, shared with the other controls.
     CaptionLayouts& Captions();
     // The QFont of a font object, shared by every widget of the control that shows it.
-    QFont FontOf(const FontObject& font) { return fonts_.Get(font); }
+    QFont FontOf(const FontObject& font) { return fonts_.Get(font)->qfont; }
+    QtFontRef SharedFont(const FontObject& font) { return fonts_.Get(font); }
 
 private:
     template <class T, class... Args>
