@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
-#include <functional>
+
+#include "host/Handler.h"
 
 namespace VemoCalendar {
 
@@ -20,19 +21,19 @@ struct KeyArgs {
 // The notifications a widget raises. A widget array's index is the widget's own Index().
 // Unset handlers are simply not called.
 struct WidgetHandlers {
-    std::function<void()> Click;
-    std::function<void()> DblClick;
-    std::function<void()> GotFocus;
-    std::function<void()> LostFocus;
-    std::function<void()> Change;  // text of a text box changed
-    std::function<void(MouseArgs&)> MouseDown;
-    std::function<void(MouseArgs&)> MouseMove;
-    std::function<void(MouseArgs&)> MouseUp;
-    std::function<void(KeyArgs&)> KeyDown;
-    std::function<void(KeyArgs&)> KeyUp;
+    Handler<void()> Click;
+    Handler<void()> DblClick;
+    Handler<void()> GotFocus;
+    Handler<void()> LostFocus;
+    Handler<void()> Change;  // text of a text box changed
+    Handler<void(MouseArgs&)> MouseDown;
+    Handler<void(MouseArgs&)> MouseMove;
+    Handler<void(MouseArgs&)> MouseUp;
+    Handler<void(KeyArgs&)> KeyDown;
+    Handler<void(KeyArgs&)> KeyUp;
     // Set keyAscii to 0 to swallow the key; a text box then does not receive it.
-    std::function<void(int16_t& keyAscii)> KeyPress;
-    std::function<void()> Resize;  // size of a picture surface's inner area changed
+    Handler<void(int16_t& keyAscii)> KeyPress;
+    Handler<void()> Resize;  // size of a picture surface's inner area changed
 };
 
 }  // namespace VemoCalendar
