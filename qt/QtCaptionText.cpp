@@ -7,7 +7,7 @@
 
 namespace VemoCalendar {
 
-std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const QString& text) {
+std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const std::string& text) {
     const QFont& font = painter.font();
     auto& fonts = texts_[text];
     for (const auto& [laidOutIn, layout] : fonts)
@@ -17,7 +17,7 @@ std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const 
         return Get(painter, text);
     }
     auto layout = std::make_shared<LaidOutText>();
-    QString line = text;
+    QString line = ToQString(text);
     for (QChar& c : line)
         if (c == u'\n' || c == u'\r') c = u' ';  // one line, as Qt::TextSingleLine draws it
     // The size drawText lays the line out at: its natural width and its line height.
@@ -32,14 +32,14 @@ std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const 
     return layout;
 }
 
-void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QRect& box, int flags,
-                       QPoint offset) {
+void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QtFontRef& font,
+                       const QRect& box, int flags, QPoint offset) {
     if (text.empty()) return;
     constexpr int kAlign = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
     flags = QStyle::visualAlignment(painter.layoutDirection(), Qt::Alignment(flags & kAlign)) | (flags & ~kAlign);
-    if (!layout_ || painter.font() != font_) {
-        font_ = painter.font();
-        layout_ = layouts.Get(painter, ToQString(text));
+    if (!layout_ || font != font_) {
+        font_ = font;
+        layout_ = layouts.Get(painter, text);
         placed_ = false;
     }
     if (!placed_ || box.size() != box_ || flags != flags_) {

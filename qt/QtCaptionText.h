@@ -1,6 +1,5 @@
 #pragma once
 #include <QFont>
-#include <QHash>
 #include <QPainter>
 #include <QPointF>
 #include <QSize>
@@ -8,8 +7,11 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "qt/QtFontCache.h"
 
 namespace VemoCalendar {
 
@@ -24,12 +26,13 @@ struct LaidOutText {
 // out already.
 class CaptionLayouts {
 public:
-    // The layout of `text` in the painter's current font.
-    std::shared_ptr<const LaidOutText> Get(QPainter& painter, const QString& text);
+    // The layout of `text` (UTF-8) in the painter's current font.
+    std::shared_ptr<const LaidOutText> Get(QPainter& painter, const std::string& text);
 
 private:
-    static constexpr qsizetype kMaxTexts = 512;  // a calendar shows about 100 distinct texts
-    QHash<QString, std::vector<std::pair<QFont, std::shared_ptr<const LaidOutText>>>> texts_;
+    static constexpr size_t kMaxTexts = 512;  // a calendar shows about 100 distinct texts
+    // Keyed by the widgets' own text, so that finding a layout converts nothing.
+    std::unordered_map<std::string, std::vector<std::pair<QFont, std::shared_ptr<const LaidOutText>>>> texts_;
 };
 
 // One caption's text, drawn from a shared layout instead of being shaped again on every paint
@@ -41,14 +44,15 @@ public:
     void TextChanged() { layout_.reset(); }
 
     // Draws `text` (UTF-8) as painter.drawText(box.translated(offset), flags |
-    // Qt::TextSingleLine, text) does, with the painter's current font and pen: the same pixels,
-    // clipped to the box only when the text does not fit in it.
-    void Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QRect& box, int flags,
-              QPoint offset = {});
+    // Qt::TextSingleLine, text) does, with the painter's pen and its font, which is `font`: the
+    // same pixels, clipped to the box only when the text does not fit in it. The font is told by
+    // reference, because comparing two QFonts on every paint costs more than the drawing.
+    void Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QtFontRef& font,
+              const QRect& box, int flags, QPoint offset = {});
 
 private:
     std::shared_ptr<const LaidOutText> layout_;
-    QFont font_;
+    QtFontRef font_;
     QSize box_;
     int flags_ = 0;
     bool placed_ = false;

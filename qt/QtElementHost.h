@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -94,6 +95,13 @@ public:
     // into one: a grid fill then repaints under one clip rectangle, not a region of many.
     void Invalidate(const QRect& rect);
     void Paint(QPainter& painter, const QRect& dirty);
+    // The host widget's palette, looked up once per paint.
+    const QPalette& Palette() const { return painting_ ? *painting_ : widget_.palette(); }
+    // Gives the painter of the paint under way `font`, unless it was the last one given: widgets
+    // drawn one after another mostly share one, and comparing two QFonts costs more than drawing
+    // a day's number. A painter's restore() takes the font back, so it forgets it.
+    void UseFont(QPainter& painter, const QFont& font);
+    void PainterRestored() { painterFont_ = nullptr; }
     bool MousePress(QMouseEvent& event);
     bool MouseDoubleClick(QMouseEvent& event);
     bool MouseMove(QMouseEvent& event);
@@ -116,6 +124,8 @@ private:
     InputSink* sink_ = nullptr;
     QPoint origin_;
     QRect pending_;                  // asked to repaint since the last paint
+    const QPalette* painting_ = nullptr;
+    const QFont* painterFont_ = nullptr;
     std::vector<QtNode*> elements_;  // back to front
     std::vector<QtNode*> awaiting_;
     QtNode* focus_ = nullptr;

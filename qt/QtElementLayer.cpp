@@ -20,7 +20,10 @@ void PaintTree(QPainter& painter, QtNode& node, const QRect& dirty) {
         }
         PaintTree(painter, *child, dirty);
     }
-    if (clipped) painter.restore();
+    if (clipped) {
+        painter.restore();
+        node.HostLayer().PainterRestored();
+    }
 }
 
 QtNode* HitNode(QtNode& node, QPoint point) {
@@ -77,14 +80,26 @@ void ElementLayer::SetFocusElement(QtNode* node) {
 }
 
 void ElementLayer::Invalidate(const QRect& rect) {
-    if (rect.isEmpty()) return;
+    // A widget changing several things at once asks for its rectangle several times.
+    if (rect.isEmpty() || pending_.contains(rect)) return;
     pending_ |= rect;
     widget_.update(pending_);
 }
 
 void ElementLayer::Paint(QPainter& painter, const QRect& dirty) {
     pending_ = QRect();
+    const QPalette& palette = widget_.palette();
+    painting_ = &palette;
+    painterFont_ = nullptr;
     for (QtNode* node : elements_) PaintTree(painter, *node, dirty);
+    painting_ = nullptr;
+    painterFont_ = nullptr;
+}
+
+void ElementLayer::UseFont(QPainter& painter, const QFont& font) {
+    if (painting_ && painterFont_ == &font) return;
+    painter.setFont(font);
+    painterFont_ = &font;
 }
 
 QtNode* ElementLayer::HitTest(QPoint point) const {

@@ -34,9 +34,10 @@ int AlignmentFlags(int alignment) {
     return kHorizontal[alignment / 3] | kVertical[alignment % 3];
 }
 
-// Widgets drawn one after another mostly share a font: setting it again would resolve it anew.
-void UseFont(QPainter& painter, const QFont& font) {
-    if (painter.font() != font) painter.setFont(font);
+// And their text colour: a new pen is a new allocation. Text needs only the pen's colour.
+void UsePen(QPainter& painter, const QColor& color) {
+    const QPen& pen = painter.pen();
+    if (pen.style() != Qt::SolidLine || pen.widthF() != 1.0 || pen.color() != color) painter.setPen(color);
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ void QtPanel::SetFontBold(bool bold) {
 void QtPanel::Paint(QPainter& painter) {
     const QRect r = rect_;
     if (r.isEmpty()) return;
-    const QPalette& palette = HostLayer().HostWidget().palette();
+    const QPalette& palette = HostLayer().Palette();
     painter.fillRect(r, ToQColor(backColor_, palette));
     int edge = 0;
     if (bevelOuter_ == 1) PaintBevel(painter, r, edge = 1, kShadow, kLight);
@@ -92,15 +93,15 @@ void QtPanel::Paint(QPainter& painter) {
     if (caption_.empty()) return;
     const QRect inner = r.adjusted(edge + 1, edge, -edge - 1, -edge);
     const int flags = AlignmentFlags(alignment_) | Qt::TextSingleLine;
-    UseFont(painter, font_->qfont);
+    HostLayer().UseFont(painter, font_->qfont);
     if (!EnabledInHost()) {
-        painter.setPen(kLight);
-        text_.Draw(painter, factory_.Captions(), caption_, inner, flags, QPoint(1, 1));
-        painter.setPen(kShadow);
+        UsePen(painter, kLight);
+        text_.Draw(painter, factory_.Captions(), caption_, font_, inner, flags, QPoint(1, 1));
+        UsePen(painter, kShadow);
     } else {
-        painter.setPen(ToQColor(foreColor_, palette));
+        UsePen(painter, ToQColor(foreColor_, palette));
     }
-    text_.Draw(painter, factory_.Captions(), caption_, inner, flags);
+    text_.Draw(painter, factory_.Captions(), caption_, font_, inner, flags);
 }
 
 // ---------------------------------------------------------------- QtCommandButton
@@ -179,7 +180,7 @@ void QtCommandButton::FitToPicture() {
 void QtCommandButton::Paint(QPainter& painter) {
     const QRect r = rect_;
     if (r.isEmpty()) return;
-    const QPalette& palette = HostLayer().HostWidget().palette();
+    const QPalette& palette = HostLayer().Palette();
     const QColor face = palette.color(QPalette::Button);
     const bool round = roundedCorners_ && r.width() > 2 && r.height() > 2;
     if (round) {
@@ -216,21 +217,21 @@ void QtCommandButton::Paint(QPainter& painter) {
     }
     const bool focused = HostLayer().FocusElement() == this && HostLayer().HostWidget().hasFocus();
     if (!caption_.empty()) {
-        UseFont(painter, font_->qfont);
+        HostLayer().UseFont(painter, font_->qfont);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
         const QColor text = EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow;
         // The five text effects: none; raised with a light, or a light and a dark, copy; inset likewise.
         const int direction = font3D_ == 1 || font3D_ == 2 ? -1 : 1;
         if (font3D_ != 0) {
-            painter.setPen(kLight);
-            text_.Draw(painter, factory_.Captions(), caption_, content, flags, QPoint(direction, direction));
+            UsePen(painter, kLight);
+            text_.Draw(painter, factory_.Captions(), caption_, font_, content, flags, QPoint(direction, direction));
             if (font3D_ == 2 || font3D_ == 4) {
-                painter.setPen(kShadow);
-                text_.Draw(painter, factory_.Captions(), caption_, content, flags, QPoint(-direction, -direction));
+                UsePen(painter, kShadow);
+                text_.Draw(painter, factory_.Captions(), caption_, font_, content, flags, QPoint(-direction, -direction));
             }
         }
-        painter.setPen(text);
-        text_.Draw(painter, factory_.Captions(), caption_, content, flags);
+        UsePen(painter, text);
+        text_.Draw(painter, factory_.Captions(), caption_, font_, content, flags);
     }
     if (focused && content.width() > 4 && content.height() > 4) {
         QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
@@ -325,9 +326,9 @@ void QtLabel::SetFont(const FontObject& font) {
 
 void QtLabel::Paint(QPainter& painter) {
     if (text_.isEmpty() || rect_.isEmpty()) return;
-    const QPalette& palette = HostLayer().HostWidget().palette();
-    painter.setFont(font_->qfont);
-    painter.setPen(EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow);
+    const QPalette& palette = HostLayer().Palette();
+    HostLayer().UseFont(painter, font_->qfont);
+    UsePen(painter, EnabledInHost() ? ToQColor(foreColor_, palette) : kShadow);
     painter.drawText(rect_, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_);
 }
 
@@ -362,7 +363,7 @@ QPoint QtLine::PixelPoint(int x, int y) const {
 QRect QtLine::ComputeRect() const { return QRect(PixelPoint(x1_, y1_), PixelPoint(x2_, y2_)).normalized(); }
 
 void QtLine::Paint(QPainter& painter) {
-    const QPalette& palette = HostLayer().HostWidget().palette();
+    const QPalette& palette = HostLayer().Palette();
     painter.setPen(QPen(ToQColor(color_, palette), 1));
     painter.drawLine(PixelPoint(x1_, y1_), PixelPoint(x2_, y2_));
 }

@@ -41,6 +41,7 @@ TEST(CaptionText, DrawsTheSamePixelsAsDrawTextForEveryAlignment) {
     CaptionLayouts layouts;
     QFont font("Arial");
     font.setPointSizeF(8.25);
+    const QtFontRef shared = std::make_shared<const QtFont>(QtFont{FontObject(), font});
     for (const Case& c : kCases) {
         for (int flags : kFlags) {
             QImage expected = Blank(), actual = Blank();
@@ -54,7 +55,7 @@ TEST(CaptionText, DrawsTheSamePixelsAsDrawTextForEveryAlignment) {
                 actual = Blank();
                 QPainter p(&actual);
                 p.setFont(font);
-                caption.Draw(p, layouts, c.text, c.box, flags | Qt::TextSingleLine, c.offset);
+                caption.Draw(p, layouts, c.text, shared, c.box, flags | Qt::TextSingleLine, c.offset);
             }
             EXPECT_EQ(actual, expected) << c.what << ", flags " << flags;
         }
@@ -68,25 +69,27 @@ TEST(CaptionText, FollowsANewCaptionAndANewFont) {
     plain.setPointSizeF(8.25);
     bold.setPointSizeF(8.25);
     bold.setBold(true);
+    const QtFontRef sharedPlain = std::make_shared<const QtFont>(QtFont{FontObject(), plain});
+    const QtFontRef sharedBold = std::make_shared<const QtFont>(QtFont{FontObject(), bold});
     const QRect box(5, 5, 60, 20);
     std::string shown;
-    auto draw = [&](const std::string& text, const QFont& font, bool cached) {
+    auto draw = [&](const std::string& text, const QtFontRef& font, bool cached) {
         QImage image = Blank();
         QPainter p(&image);
-        p.setFont(font);
+        p.setFont(font->qfont);
         if (cached) {
             if (text != shown) caption.TextChanged();
             shown = text;
-            caption.Draw(p, layouts, text, box, Qt::AlignCenter | Qt::TextSingleLine);
+            caption.Draw(p, layouts, text, font, box, Qt::AlignCenter | Qt::TextSingleLine);
         } else {
             p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(text));
         }
         return image;
     };
-    EXPECT_EQ(draw("12", plain, true), draw("12", plain, false));
-    EXPECT_EQ(draw("13", plain, true), draw("13", plain, false)) << "a new caption";
-    EXPECT_EQ(draw("13", bold, true), draw("13", bold, false)) << "a bold font";
-    EXPECT_EQ(draw("13", plain, true), draw("13", plain, false)) << "back to the plain font";
+    EXPECT_EQ(draw("12", sharedPlain, true), draw("12", sharedPlain, false));
+    EXPECT_EQ(draw("13", sharedPlain, true), draw("13", sharedPlain, false)) << "a new caption";
+    EXPECT_EQ(draw("13", sharedBold, true), draw("13", sharedBold, false)) << "a bold font";
+    EXPECT_EQ(draw("13", sharedPlain, true), draw("13", sharedPlain, false)) << "back to the plain font";
 }
 
 }  // namespace
