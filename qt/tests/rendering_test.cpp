@@ -43,6 +43,40 @@ TEST_F(QtCalendarTest, SelectedCellIsSunkenInTheSelectedDayColours) {
     EXPECT_GT(white, 5) << "the day number is drawn in the selected day's text colour";
 }
 
+// The ink of a cell's interior, which shows a light grey back: pixels near black, near the
+// shadow grey and near white (the text is antialiased, so few are exactly the pen's colour).
+struct Ink {
+    int dark = 0, shadow = 0, light = 0;
+};
+
+Ink InkOf(const QImage& image, const QRect& cell) {
+    Ink ink;
+    for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+        for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            if (grey < 60) ++ink.dark;
+            else if (grey > 100 && grey < 150) ++ink.shadow;
+            else if (grey > 225) ++ink.light;
+        }
+    return ink;
+}
+
+TEST_F(QtCalendarTest, DisabledNumbersAreEngravedAndEnabledOnesBlackAgain) {
+    const QRect cell = CellRect(CellOf("Curr"));
+    Ink ink = InkOf(Render(), cell);
+    ASSERT_GT(ink.dark, 3);
+    ASSERT_EQ(ink.light, 0);
+    ASSERT_TRUE(calendar_->setControlEnabled(false));
+    ink = InkOf(Render(), cell);
+    EXPECT_EQ(ink.dark, 0);
+    EXPECT_GT(ink.shadow, 3) << "the number in shadow";
+    EXPECT_GT(ink.light, 3) << "over a light copy one pixel down and right";
+    ASSERT_TRUE(calendar_->setControlEnabled(true));
+    ink = InkOf(Render(), cell);
+    EXPECT_GT(ink.dark, 3);
+    EXPECT_EQ(ink.light, 0);
+}
+
 TEST_F(QtCalendarTest, SunkenAppearanceReversesTheEdges) {
     calendar_->setCalAppearance(VemocalSunken);
     const int plain = CellOf("Curr"), selected = CellOf("CurrSelected");
