@@ -97,7 +97,7 @@ void QvCalButtonWidget::Dispatch(std::string_view name, std::span<Variant> args)
         args[3] = Variant(mouse.y);
     }
     AfterEvent(name);
-    emit EventRaised(ToQString(std::string(name)), ArgsOf(args));
+    AnnounceEvent(name, args);
 }
 
 }  // namespace VemoCalendar

@@ -126,7 +126,7 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
     AfterEvent(name);
     if (dayClicked) emit clicked(calValue());
     if (name == "DblClick" || activation) emit activated(calValue());
-    emit EventRaised(ToQString(std::string(name)), ArgsOf(args));
+    AnnounceEvent(name, args);
 }
 
 }  // namespace VemoCalendar

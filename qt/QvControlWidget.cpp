@@ -68,7 +68,9 @@ bool QvControlWidget::SetColor(std::string_view name, const QColor& color) {
     return Set(name, Variant(static_cast<int32_t>(FromQColor(color))));
 }
 
-QVariantList QvControlWidget::ArgsOf(std::span<const Variant> args) {
+void QvControlWidget::AnnounceEvent(std::string_view name, std::span<const Variant> args) {
+    static const QMetaMethod eventRaised = QMetaMethod::fromSignal(&QvControlWidget::EventRaised);
+    if (!isSignalConnected(eventRaised)) return;
     QVariantList values;
     for (const Variant& v : args) {
         switch (v.kind()) {
@@ -77,7 +79,7 @@ QVariantList QvControlWidget::ArgsOf(std::span<const Variant> args) {
             default: values << ToQString(v.ToString()); break;
         }
     }
-    return values;
+    emit EventRaised(ToQString(std::string(name)), values);
 }
 
 void QvControlWidget::AfterEvent(std::string_view name) {

@@ -63,8 +63,9 @@ protected:
     bool SetColor(std::string_view name, const QColor& color);
     bool SetInt32(std::string_view name, int value) { return Set(name, Variant(static_cast<int32_t>(value))); }
 
-    // The event's arguments as Qt values, for EventRaised.
-    static QVariantList ArgsOf(std::span<const Variant> args);
+    // Emits EventRaised with the event's arguments as Qt values, when anything listens: most
+    // programs connect to the typed signals only.
+    void AnnounceEvent(std::string_view name, std::span<const Variant> args);
     // Called after the event's own signal: keeps the value NOTIFY signals in step with what the
     // user changed (navigation changes calValue without a change notification).
     void AfterEvent(std::string_view name);

@@ -20,6 +20,11 @@ TEST_F(QtCalendarTest, RaisedCellHasLightTopLeftAndShadowBottomRight) {
     EXPECT_EQ(Pixel(image, {r.left(), midY}), kLight);
     EXPECT_EQ(Pixel(image, {midX, r.bottom()}), kShadow);
     EXPECT_EQ(Pixel(image, {r.right(), midY}), kShadow);
+    // The corners: the top-left one light, the other three shadow.
+    EXPECT_EQ(Pixel(image, r.topLeft()), kLight);
+    EXPECT_EQ(Pixel(image, r.topRight()), kShadow);
+    EXPECT_EQ(Pixel(image, r.bottomLeft()), kShadow);
+    EXPECT_EQ(Pixel(image, r.bottomRight()), kShadow);
     // Inside the bevel the cell shows its back colour (current month: light grey).
     EXPECT_EQ(Pixel(image, r.topLeft() + QPoint(2, 2)), QColor(0xC0, 0xC0, 0xC0));
 }
@@ -34,6 +39,11 @@ TEST_F(QtCalendarTest, SelectedCellIsSunkenInTheSelectedDayColours) {
     EXPECT_EQ(Pixel(image, {r.left(), midY}), kShadow);
     EXPECT_EQ(Pixel(image, {midX, r.bottom()}), kLight);
     EXPECT_EQ(Pixel(image, {r.right(), midY}), kLight);
+    EXPECT_EQ(Pixel(image, r.topLeft()), kShadow);
+    EXPECT_EQ(Pixel(image, r.topRight()), kLight);
+    EXPECT_EQ(Pixel(image, r.bottomLeft()), kLight);
+    EXPECT_EQ(Pixel(image, r.bottomRight()), kLight);
+    EXPECT_EQ(Pixel(image, r.topLeft() + QPoint(1, 1)), QColor(0, 0, 128)) << "the face starts inside the bevel";
     // Navy back colour (0x800000 is blue 128), white day number.
     EXPECT_EQ(Pixel(image, r.topLeft() + QPoint(2, 2)), QColor(0, 0, 128));
     int white = 0;
