@@ -390,6 +390,7 @@ public:
     void SetSelLength(int length) override;
     const FontObject& Font() const override { return font_; }
     void SetFont(const FontObject& font) override;
+    // The line edit, made now if it was still to be made.
     QLineEdit& Edit() {
         EnsureWindow();
         return *edit_;
@@ -424,6 +425,7 @@ public:
     void SetListIndex(int index) override;
     const FontObject& Font() const override { return font_; }
     void SetFont(const FontObject& font) override;
+    // The combo box, made now if it was still to be made.
     QComboBox& Combo() {
         EnsureWindow();
         return *combo_;
