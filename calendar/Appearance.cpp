@@ -233,6 +233,7 @@ void QvCalendar::RefreshAll() {
         RefreshParts();
     } catch (...) {
         layoutHeld_ = false;
+        if (layoutWanted_) UserControl_Resize();  // what did change is laid out
         throw;
     }
     layoutHeld_ = false;

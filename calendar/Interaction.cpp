@@ -5,8 +5,8 @@ namespace VemoCalendar {
 // Every widget notification the control uses, as the widget raises it. Widgets reached by arrays
 // pass their index to the handler; the control's own events never carry it.
 void QvCalendar::ConnectHandlers() {
-    // The names are kept as plain pointers: a handler of two pointers is held inside its
-    // std::function, where a string_view would take a heap block for each of some 130 handlers.
+    // The names are kept as plain pointers: a handler of two pointers is held in place, where a
+    // string_view would take a heap block for each of some 130 handlers.
     auto mouseEvent = [this](const char* name) {
         return [this, name](MouseArgs& args) { RaiseMouseEvent(name, args); };
     };

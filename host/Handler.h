@@ -56,7 +56,7 @@ public:
 
     R operator()(Args... args) const {
         if (!ops_) throw std::bad_function_call();
-        return ops_->invoke(const_cast<unsigned char*>(storage_), std::forward<Args>(args)...);
+        return ops_->invoke(storage_, std::forward<Args>(args)...);
     }
 
 private:
@@ -71,19 +71,24 @@ private:
     static constexpr bool kInPlace =
         sizeof(F) <= kSize && alignof(F) <= alignof(void*) && std::is_trivially_copyable_v<F>;
 
+    // Calls the callable; for a handler returning nothing, whatever the callable returns is dropped.
+    template <class F>
+    static R Call(F& callable, Args&&... args) {
+        if constexpr (std::is_void_v<R>) std::invoke(callable, std::forward<Args>(args)...);
+        else return std::invoke(callable, std::forward<Args>(args)...);
+    }
+
     template <class F>
     static constexpr Ops kInPlaceOps = {
         [](unsigned char* s, Args&&... args) -> R {
-            return std::invoke(*std::launder(reinterpret_cast<F*>(s)), std::forward<Args>(args)...);
+            return Call(*std::launder(reinterpret_cast<F*>(s)), std::forward<Args>(args)...);
         },
         [](unsigned char* to, const unsigned char* from) { std::memcpy(to, from, kSize); },
         [](unsigned char*) {},
     };
     template <class F>
     static constexpr Ops kOnHeapOps = {
-        [](unsigned char* s, Args&&... args) -> R {
-            return std::invoke(**reinterpret_cast<F**>(s), std::forward<Args>(args)...);
-        },
+        [](unsigned char* s, Args&&... args) -> R { return Call(**reinterpret_cast<F**>(s), std::forward<Args>(args)...); },
         [](unsigned char* to, const unsigned char* from) {
             *reinterpret_cast<F**>(to) = new F(**reinterpret_cast<F* const*>(from));
         },
@@ -95,7 +100,8 @@ private:
         ops_ = nullptr;
     }
 
-    alignas(void*) unsigned char storage_[kSize] = {};
+    // Mutable as a std::function's target is: calling a handler may change the callable's state.
+    alignas(void*) mutable unsigned char storage_[kSize] = {};
     const Ops* ops_ = nullptr;
 };
 

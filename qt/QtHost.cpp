@@ -381,7 +381,7 @@ bool QtHost::FilterFocusIn(QWidget& widget, QFocusEvent& focus) {
         if (place.stop && Outermost(place.site) == control && (!target || backwards)) target = &place;
     if (!target) return false;
     if (target->widget == &widget) {
-        if (target->node && !target->node->Window()) target->node->HostLayer().SetFocusElement(target->node);
+        if (target->node && target->node->Windowless()) target->node->HostLayer().SetFocusElement(target->node);
         return false;
     }
     FocusPlace(*target, backwards);

@@ -12,7 +12,7 @@ namespace VemoCalendar {
 // ---------------------------------------------------------------- QtNode
 
 QtNode::QtNode(QtWidgetFactory& factory, QtNode* parent, std::string name, int index)
-    : name_(std::move(name)), index_(index), factory_(factory), parent_(parent) {
+    : name_(std::move(name)), index_(index), stackedAt_(factory.NextStackTime()), factory_(factory), parent_(parent) {
     if (parent_) parent_->children_.push_back(this);
 }
 
@@ -159,7 +159,8 @@ void QtNode::NodeSetFocus() {
 }
 
 void QtNode::NodeBringToFront() {
-    if (windowPending_) return;  // a widget made later is made in front of its siblings
+    stackedAt_ = factory_.NextStackTime();
+    if (windowPending_) return;  // RestoreStacking puts it in its place when it is made
     if (window_) {
         window_->raise();
         return;
@@ -186,23 +187,52 @@ void QtNode::AdoptWindow(QWidget& widget) {
     widget.setVisible(ShownInHost());
 }
 
+ElementLayer* QtNode::HolderLayer() const {
+    if (!parent_) return &factory_.RootLayer();
+    if (parent_->window_) return parent_->Layer();
+    if (parent_->windowPending_) return nullptr;
+    return &parent_->HostLayer();
+}
+
 void QtNode::MakeOrAwaitWindow() {
-    if (!factory_.Site() || (ShownInHost() && HostLayer().HostWidget().isVisible())) {
+    // A widget made inside a plain Qt widget (no layer to wait on) is made at once too.
+    ElementLayer* layer = HolderLayer();
+    if (!factory_.Site() || !layer || (ShownInHost() && layer->HostWidget().isVisible())) {
         MakeWindow();
         return;
     }
     windowPending_ = true;
-    HostLayer().Await(*this);
+    layer->Await(*this);
 }
 
 QWidget& QtNode::EnsureWindow() {
     if (windowPending_) {
-        HostLayer().StopAwaiting(*this);
+        // Cleared while the widget is made, so that its own show does not make it again.
         windowPending_ = false;
-        MakeWindow();
+        try {
+            MakeWindow();
+        } catch (...) {
+            windowPending_ = true;
+            throw;
+        }
+        HostLayer().StopAwaiting(*this);
         PlaceInFocusChain();
+        RestoreStacking();
     }
+    if (!window_) throw std::logic_error("widget " + name_ + " has no window of its own");
     return *window_;
+}
+
+void QtNode::RestoreStacking() {
+    // A widget made late is made in front of its siblings: those made or brought to the front
+    // after it go back in front of it, in their order.
+    std::vector<QtNode*> above;
+    for (QtNode* node : factory_.Nodes())
+        if (node != this && node->window_ && node->window_->parentWidget() == window_->parentWidget() &&
+            node->stackedAt_ > stackedAt_)
+            above.push_back(node);
+    std::sort(above.begin(), above.end(), [](const QtNode* a, const QtNode* b) { return a->stackedAt_ < b->stackedAt_; });
+    for (QtNode* node : above) node->window_->raise();
 }
 
 void QtNode::MakeWindowIfShown() {

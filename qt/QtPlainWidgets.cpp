@@ -160,7 +160,7 @@ void QtTextBox::MakeWindow() {
     edit_->setText(shown_);
     if (selLength_ > 0) edit_->setSelection(selStart_, selLength_);
     else edit_->setCursorPosition(selStart_);
-    if (font_ != FontObject()) edit_->setFont(factory_.FontOf(font_));
+    if (fontSet_) edit_->setFont(factory_.FontOf(font_));
     edit_->installEventFilter(&filter_);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString& text) {
         DeliverSignal(settingFromCode_, [&] { TextChanged(text); });
@@ -177,8 +177,11 @@ void QtTextBox::SetText(const std::string& text) {
     if (text == text_) return;
     const int start = SelStart();
     if (!edit_) {
-        // What a line edit does: it shows what fits, and a change of what it shows is a Change.
+        // What a line edit does: it shows what fits, its cursor at the end, and a change of
+        // what it shows is a Change; then the cursor goes back where it was.
         const QString shown = ToQString(text).left(Limit());
+        selStart_ = static_cast<int>(shown.size());
+        selLength_ = 0;
         if (shown != shown_) {
             shown_ = shown;
             TextChanged(shown);
@@ -245,6 +248,7 @@ void QtTextBox::SetSelLength(int length) {
 void QtTextBox::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
+    fontSet_ = true;
     if (edit_) edit_->setFont(factory_.FontOf(font));
 }
 
@@ -260,7 +264,7 @@ void QtDropDownList::MakeWindow() {
         for (const std::string& item : items_) combo_->addItem(ToQString(item));
         combo_->setCurrentIndex(listIndex_);
     }
-    if (font_ != FontObject()) combo_->setFont(factory_.FontOf(font_));
+    if (fontSet_) combo_->setFont(factory_.FontOf(font_));
     combo_->installEventFilter(&filter_);
     // One path for the user's choice and for an index set from code, as a list box reports both.
     QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_,
@@ -310,6 +314,7 @@ void QtDropDownList::IndexChanged(int index) {
 void QtDropDownList::SetFont(const FontObject& font) {
     if (font == font_) return;
     font_ = font;
+    fontSet_ = true;
     if (combo_) combo_->setFont(factory_.FontOf(font));
 }
 

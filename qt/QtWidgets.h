@@ -97,6 +97,7 @@ public:
 
     const std::string name_;
     const int index_;
+    uint32_t stackedAt_;  // when the node was made or last brought to the front
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true, enabled_ = true;
     std::string tag_;
@@ -112,7 +113,11 @@ protected:
     // Called when the node's size in pixels changed.
     virtual void Resized() {}
     QPoint ChildOriginFor(const QtNode* parent) const;
+    // The layer of the real widget this node's own QWidget is (or will be) made in; null inside
+    // a plain Qt widget.
+    ElementLayer* HolderLayer() const;
     void PlaceInFocusChain();
+    void RestoreStacking();
     // Makes `widget` this node's QWidget: parented, placed and shown as the node is.
     void AdoptWindow(QWidget& widget);
     // Called by a real node's constructor. A control's real node makes its QWidget (through
@@ -410,6 +415,7 @@ private:
     // What the line edit shows and where its cursor and selection are, until it is made.
     QString shown_;
     int selStart_ = 0, selLength_ = 0;
+    bool fontSet_ = false;
 };
 
 class QtDropDownList : public QtWidgetBase<DropDownList> {
@@ -440,6 +446,7 @@ private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     FontObject font_;
+    bool fontSet_ = false;
 };
 
 class QtFrameWidget;
@@ -566,6 +573,9 @@ public:
     double TwipsPerPixelY() const { return metrics_.TwipsPerPixelY(); }
     // The keyboard moved between windowless children without Qt seeing a focus change.
     void FocusMovedWithin();
+    // A clock for the stacking order of the widgets: each widget made or brought to the front
+    // takes the next time.
+    uint32_t NextStackTime() { return ++stackClock_; }
     // The laid-out captions of the painted widgets, shared with the other controls.
     CaptionLayouts& Captions();
     // The QFont of a font object, shared by every widget of the control that shows it.
@@ -582,6 +592,7 @@ private:
     QtControlSite* site_;
     QtFontCache fonts_;
     std::vector<std::unique_ptr<QtNode>> nodes_;
+    uint32_t stackClock_ = 0;
 };
 
 }  // namespace VemoCalendar

@@ -30,6 +30,9 @@ struct KeyPressArgs {
 //
 // No exception leaves a setter or QObject::setProperty: a refused value keeps the old one, the
 // setter returns false and propertyRefused(name, 380, "Invalid property value") is emitted once.
+//
+// The month list and year box of the drop-down row are the QComboBox "cbxMonth" and the
+// QLineEdit "txtYear", made when the row is first shown (findChild finds them from then on).
 class QvCalendarWidget : public QvControlWidget {
     Q_OBJECT
     Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY calValueChanged)

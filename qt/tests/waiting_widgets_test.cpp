@@ -56,6 +56,13 @@ TEST_F(QtCalendarTest, WidgetsMadeWhenTheRowIsShownShowWhatTheNodesKept) {
     EXPECT_EQ(Surface().findChildren<QLineEdit*>(), boxes);
 }
 
+TEST_F(QtCalendarTest, WidgetsMadeLateStackAsIfMadeAtOnce) {
+    // The calendar brings its month list to the front of the year box while both still wait.
+    calendar_->setCalShowDropdownMonth(true);
+    const QObjectList children = Surface().children();
+    EXPECT_GT(children.indexOf(Node("cbxMonth").Window()), children.indexOf(Node("txtYear").Window()));
+}
+
 TEST_F(QtCalendarTest, WidgetsMadeLateStandInQtsFocusChainWhereTheyWereMade) {
     auto* after = new QLineEdit(form_.get());  // made after the calendar: later in Qt's chain
     after->show();
@@ -95,6 +102,14 @@ TEST_F(QtCalendarTest, FocusGivenToAWaitingYearBoxMakesItsWidget) {
 }
 
 // ---- A waiting widget answers as the made one does ----
+
+TEST_F(QtCalendarTest, ATextBoxInsideAPlainQtWidgetIsMadeAtOnce) {
+    CheckBox& box = Site().Factory().CreateCheckBox(nullptr, "chkOuter", -1);
+    TextBox& inner = Site().Factory().CreateTextBox(&box, "txtInner");
+    QWidget* made = QtWidgetFactory::Node(inner).Window();
+    ASSERT_NE(made, nullptr) << "there is no layer to wait on";
+    EXPECT_EQ(made->parentWidget(), QtWidgetFactory::Node(box).Window());
+}
 
 // One list or text box made at once (its widget asked for) and one left waiting, in a control
 // whose form is not on screen, so that the second keeps waiting.
@@ -169,15 +184,20 @@ TEST_F(QtWaitingWidgetsTest, ATextBoxAnswersAndReportsChangesTheSameMadeOrWaitin
         {"no limit", [](TextBox& t) { t.SetMaxLength(0); }},
         {"negative limit", [](TextBox& t) { t.SetMaxLength(-5); }},
         {"select all", [](TextBox& t) { t.SetSelStart(0), t.SetSelLength(4); }},
+        {"a shorter text over a selection", [](TextBox& t) { t.SetText("5"); }},
         {"empty", [](TextBox& t) { t.SetText(""); }},
     };
     QtTextBox& made = static_cast<QtTextBox&>(Factory().CreateTextBox(nullptr, "txtMade"));
     QtTextBox& waiting = static_cast<QtTextBox&>(Factory().CreateTextBox(nullptr, "txtWaiting"));
     made.Edit();
     ASSERT_TRUE(waiting.WindowPending());
+    // What a Change handler sees: the text, the cursor and the selection.
+    auto seen = [](TextBox& box) {
+        return box.Text() + " at " + std::to_string(box.SelStart()) + "+" + std::to_string(box.SelLength());
+    };
     std::vector<std::string> madeChanges, waitingChanges;
-    made.Events().Change = [&] { madeChanges.push_back(made.Text()); };
-    waiting.Events().Change = [&] { waitingChanges.push_back(waiting.Text()); };
+    made.Events().Change = [&] { madeChanges.push_back(seen(made)); };
+    waiting.Events().Change = [&] { waitingChanges.push_back(seen(waiting)); };
     for (const TextStep& step : steps) {
         step.act(made);
         step.act(waiting);
@@ -203,6 +223,29 @@ TEST_F(QtWaitingWidgetsTest, ATextBoxAnswersAndReportsChangesTheSameMadeOrWaitin
     EXPECT_EQ(waiting.SelStart(), 1);
     EXPECT_EQ(waiting.SelLength(), 1);
     EXPECT_EQ(waitingChanges, before) << "making the widget changes no text";
+}
+
+TEST_F(QtWaitingWidgetsTest, AFontSetBackToTheDefaultIsTheDefaultFontMadeOrWaiting) {
+    FontObject bold;
+    bold.name = "Arial";
+    bold.bold = true;
+    QtTextBox& madeBox = static_cast<QtTextBox&>(Factory().CreateTextBox(nullptr, "txtMade"));
+    QtTextBox& waitingBox = static_cast<QtTextBox&>(Factory().CreateTextBox(nullptr, "txtWaiting"));
+    QtDropDownList& madeList = static_cast<QtDropDownList&>(Factory().CreateDropDownList(nullptr, "lstMade"));
+    QtDropDownList& waitingList = static_cast<QtDropDownList&>(Factory().CreateDropDownList(nullptr, "lstWaiting"));
+    madeBox.Edit();
+    madeList.Combo();
+    auto setAndTakeBack = [&bold](auto& widget) {
+        widget.SetFont(bold);
+        widget.SetFont(FontObject());
+    };
+    setAndTakeBack(madeBox);
+    setAndTakeBack(waitingBox);
+    setAndTakeBack(madeList);
+    setAndTakeBack(waitingList);
+    EXPECT_EQ(waitingBox.Edit().font(), madeBox.Edit().font());
+    EXPECT_EQ(waitingList.Combo().font(), madeList.Combo().font());
+    EXPECT_FALSE(madeBox.Edit().font().bold());
 }
 
 }  // namespace
