@@ -10,7 +10,8 @@
 namespace VemoCalendar {
 
 // What every widget offers a control. Geometry is in the parent's units: pixels inside a
-// picture surface, twips inside a panel, a frame, a dialog or the control itself.
+// picture surface, twips inside a panel, a frame, a dialog or the control itself. A reference a
+// widget returns (a caption, a font) holds until that value is next set.
 class Widget {
 public:
     virtual ~Widget() = default;
