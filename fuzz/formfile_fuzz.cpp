@@ -5,23 +5,21 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
+#include <optional>
 
 #include "calbutton/QvCalButton.h"
 #include "calendar/QvCalendar.h"
 #include "formfile/FormFile.h"
+#include "fuzz/FuzzInput.h"
 #include "headless/HeadlessForm.h"
 #include "host/ControlError.h"
 
 using namespace VemoCalendar;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FormFile file;
-    try {
-        file = ParseFormFile(std::string_view(reinterpret_cast<const char*>(data), size));
-    } catch (const FormFileError&) {
-        return 0;
-    }
+    std::optional<FormFile> read = Fuzz::ReadForm(data, size);
+    if (!read) return 0;
+    FormFile& file = *read;
     HeadlessHost host;
     HeadlessForm form(host);
     for (StoredControl& stored : file.controls) {

@@ -5,20 +5,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
+#include <optional>
 
+#include "fuzz/FuzzInput.h"
 #include "fuzz/RoundTrip.h"
 
 using namespace VemoCalendar;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FormFile file;
-    try {
-        file = ParseFormFile(std::string_view(reinterpret_cast<const char*>(data), size));
-    } catch (const FormFileError&) {
-        return 0;
-    }
-    if (const std::string fault = RoundTrip::Check(std::move(file), MakeDate(2024, 2, 29)); !fault.empty()) {
+    std::optional<FormFile> file = Fuzz::ReadForm(data, size);
+    if (!file) return 0;
+    if (const std::string fault = RoundTrip::Check(std::move(*file), MakeDate(2024, 2, 29)); !fault.empty()) {
         std::fprintf(stderr, "round trip: %s\n", fault.c_str());
         std::abort();
     }

@@ -219,7 +219,7 @@ int QtTextBox::SelStart() const {
 }
 
 void QtTextBox::SetSelStart(int start) {
-    const int at = std::clamp(start, 0, static_cast<int>(edit_ ? edit_->text().size() : shown_.size()));
+    const int at = std::clamp(start, 0, ShownLength());
     if (!edit_) {
         selStart_ = at;
         selLength_ = 0;
@@ -236,7 +236,7 @@ int QtTextBox::SelLength() const {
 
 void QtTextBox::SetSelLength(int length) {
     const int start = SelStart();
-    const int clamped = std::clamp(length, 0, static_cast<int>(edit_ ? edit_->text().size() : shown_.size()) - start);
+    const int clamped = std::clamp(length, 0, ShownLength() - start);
     if (!edit_) {
         selLength_ = clamped;
         return;

@@ -406,6 +406,8 @@ private:
     void TextChanged(const QString& shown);
     // The longest text the box shows: a text box without a limit still holds at most 32767.
     int Limit() const { return maxLength_ == 0 ? 32767 : maxLength_; }
+    // The length of the text the box shows, in the line edit's characters.
+    int ShownLength() const { return static_cast<int>(edit_ ? edit_->text().size() : shown_.size()); }
     QLineEdit* edit_ = nullptr;
     bool settingFromCode_ = false;
     QtRealNode filter_;

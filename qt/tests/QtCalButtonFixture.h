@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "QtTestHost.h"
 #include "qt/QtHost.h"
 #include "qt/QvCalButtonWidget.h"
 
@@ -23,10 +24,7 @@ namespace VemoCalendar {
 class QtCalButtonTest : public testing::Test {
 protected:
     void SetUp() override {
-        host_ = std::make_unique<QtHost>();
-        host_->SetToday(MakeDate(1997, 6, 10));
-        host_->SetTwipsPerPixel(15);
-        host_->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        host_ = MakeTestHost();
         form_ = std::make_unique<QWidget>();
         form_->setObjectName("Form1");
         form_->resize(400, 330);

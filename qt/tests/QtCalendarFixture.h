@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "QtTestHost.h"
 #include "qt/QtHost.h"
 #include "qt/QvCalendarWidget.h"
 
@@ -19,10 +20,7 @@ namespace VemoCalendar {
 class QtCalendarTest : public testing::Test {
 protected:
     void SetUp() override {
-        host_ = std::make_unique<QtHost>();
-        host_->SetToday(MakeDate(1997, 6, 10));
-        host_->SetTwipsPerPixel(15);
-        host_->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        host_ = MakeTestHost();
         form_ = std::make_unique<QWidget>();
         form_->resize(400, 300);
         calendar_ = new QvCalendarWidget(form_.get(), host_.get(), "QvCalendar1");

@@ -21,10 +21,7 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
 class QtKeyboardTest : public testing::Test {
 protected:
     void SetUp() override {
-        host_ = std::make_unique<QtHost>();
-        host_->SetToday(MakeDate(1997, 6, 10));
-        host_->SetTwipsPerPixel(15);
-        host_->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        host_ = MakeTestHost();
         form_ = std::make_unique<QWidget>();
         form_->resize(500, 300);
         before_ = new QLineEdit(form_.get());

@@ -76,12 +76,10 @@ TEST_F(QtCalendarTest, WidgetsMadeLateStandInQtsFocusChainWhereTheyWereMade) {
 }
 
 TEST(QtWaitingWidgets, ARowShownBeforeTheFormIsMadeWithTheForm) {
-    QtHost host;
-    host.SetToday(MakeDate(1997, 6, 10));
-    host.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::unique_ptr<QtHost> host = MakeTestHost();
     QWidget form;
     form.resize(400, 300);
-    auto* calendar = new QvCalendarWidget(&form, &host, "QvCalendar1");
+    auto* calendar = new QvCalendarWidget(&form, host.get(), "QvCalendar1");
     calendar->site().Move(150, 150, 4200, 3000);
     calendar->setCalShowDropdownMonth(true);
     EXPECT_TRUE(QtWidgetFactory::Node(MonthList(calendar->site())).WindowPending()) << "nothing is on screen yet";
