@@ -33,6 +33,11 @@ private:
 // The size the calendar is designed at inside the button: the default pop-up size.
 constexpr double kDesignWidth = 3200, kDesignHeight = 4000;
 
+// A picture that the form could not save is refused now, not when the form is saved.
+void RefuseUnstorable(const PictureRef& picture) {
+    if (picture && !IsStorablePicture(*picture)) ThrowInvalidPropertyValue();
+}
+
 }  // namespace
 
 QvCalButton::QvCalButton(ControlSite& site) : site_(site) {
@@ -118,6 +123,7 @@ void QvCalButton::Font3D(int32_t value) {
 }
 PictureRef QvCalButton::MouseIcon() const { return SSCommand1_->MouseIcon(); }
 void QvCalButton::MouseIcon(PictureRef picture) {
+    RefuseUnstorable(picture);
     SSCommand1_->SetMouseIcon(std::move(picture));
     site_.PropertyChanged("MouseIcon");
 }
@@ -133,6 +139,7 @@ void QvCalButton::Outline(bool value) {
 }
 PictureRef QvCalButton::Picture() const { return SSCommand1_->Picture(); }
 void QvCalButton::Picture(PictureRef picture) {
+    RefuseUnstorable(picture);
     SSCommand1_->SetPicture(std::move(picture));
     site_.PropertyChanged("Picture");
 }

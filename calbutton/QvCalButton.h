@@ -51,12 +51,14 @@ public:
     int32_t Font3D() const;
     void Font3D(int32_t value);
     PictureRef MouseIcon() const;
+    // 380 for a picture a form file cannot hold (see IsStorablePicture).
     void MouseIcon(PictureRef picture);
     int32_t MousePointer() const;
     void MousePointer(int32_t value);
     bool Outline() const;
     void Outline(bool value);
     PictureRef Picture() const;
+    // 380 for a picture a form file cannot hold (see IsStorablePicture).
     void Picture(PictureRef picture);
     bool RoundedCorners() const;
     void RoundedCorners(bool value);

@@ -108,17 +108,18 @@ bool Boolean(const Json& value, const std::string& where) {
     return value.get<bool>();
 }
 
-std::string BoundedString(const Json& value, const std::string& where) {
+std::string BoundedString(const Json& value, const std::string& where, size_t limit = kMaxFormStringBytes) {
     if (!value.is_string()) Fail(where, "a string was expected");
     const auto& text = value.get_ref<const std::string&>();
-    if (text.size() > kMaxFormStringBytes)
+    if (text.size() > limit)
         Fail(where, "a string of " + std::to_string(text.size()) + " bytes is longer than the " +
-                        std::to_string(kMaxFormStringBytes) + " allowed");
+                        std::to_string(limit) + " allowed");
     return text;
 }
 
-std::string StringMember(const Json& object, const char* name, const std::string& where) {
-    return BoundedString(Member(object, name, where), where + ", \"" + name + "\"");
+std::string StringMember(const Json& object, const char* name, const std::string& where,
+                         size_t limit = kMaxFormStringBytes) {
+    return BoundedString(Member(object, name, where), where + ", \"" + name + "\"", limit);
 }
 
 FontRef ParseFont(const Json& value, const std::string& where) {
@@ -181,9 +182,9 @@ StoredControl ParseControl(const Json& object, size_t index) {
     std::string where = "control #" + std::to_string(index + 1);
     if (!object.is_object()) Fail(where, "a control must be an object");
     StoredControl control;
-    control.name = StringMember(object, "name", where);
+    control.name = StringMember(object, "name", where, kMaxFormNameBytes);
     where += " '" + Shown(control.name) + "'";
-    control.type = StringMember(object, "type", where);
+    control.type = StringMember(object, "type", where, kMaxFormNameBytes);
     control.left = PositionMember(object, "left", where);
     control.top = PositionMember(object, "top", where);
     control.width = ExtentMember(object, "width", where);
@@ -342,10 +343,10 @@ private:
 
 // ---- Writing ----
 
-std::string CheckedString(const std::string& text, const std::string& where) {
-    if (text.size() > kMaxFormStringBytes)
+std::string CheckedString(const std::string& text, const std::string& where, size_t limit = kMaxFormStringBytes) {
+    if (text.size() > limit)
         Fail(where, "a string of " + std::to_string(text.size()) + " bytes is longer than the " +
-                        std::to_string(kMaxFormStringBytes) + " a form file may hold");
+                        std::to_string(limit) + " a form file may hold");
     try {
         (void)Json(text).dump();
     } catch (const Json::type_error&) {
@@ -547,8 +548,8 @@ std::string FormatFormFile(const FormFile& form) {
         const StoredControl& control = form.controls[i];
         const std::string where = "control #" + std::to_string(i + 1) + " '" + Shown(control.name) + "'";
         Json out = Json::object();
-        out["type"] = CheckedString(control.type, where + ", type");
-        out["name"] = CheckedString(control.name, where + ", name");
+        out["type"] = CheckedString(control.type, where + ", type", kMaxFormNameBytes);
+        out["name"] = CheckedString(control.name, where + ", name", kMaxFormNameBytes);
         const auto place = [&](double value, double low, double high, const char* name) {
             const std::string at = where + ", " + name;
             return BoundedTwips(CheckedNumber(value, at), low, high, at);

@@ -12,7 +12,8 @@ namespace VemoCalendar {
 
 // Bounds of what a form file may hold; past them reading (and writing) fails with FormFileError.
 inline constexpr size_t kMaxFormFileBytes = 16 * 1024 * 1024;
-inline constexpr size_t kMaxFormStringBytes = 1024 * 1024;  // names, keys and string values
+inline constexpr size_t kMaxFormStringBytes = 1024 * 1024;  // font names, keys and string values
+inline constexpr size_t kMaxFormNameBytes = 255;  // a control's name and type name
 // JSON values of all kinds in one file; a form of kMaxFormControls full controls needs a tenth.
 inline constexpr size_t kMaxFormValues = 1024 * 1024;
 inline constexpr size_t kMaxFormControls = 1000;

@@ -6,9 +6,6 @@
 
 namespace VemoCalendar {
 
-// Largest width and height of a stored picture, in pixels.
-inline constexpr int kMaxPictureSide = 4096;
-
 // The picture as a PNG file (written by libpng): 8-bit RGBA, not interlaced. Throws
 // FormFileError for a picture without pixels, larger than kMaxPictureSide, or whose pixel count
 // does not match its size.

@@ -17,6 +17,8 @@ inline constexpr int32_t kErrInvalidPropertyValue = 380;
 inline constexpr int32_t kErrTypeMismatch = 13;
 inline constexpr int32_t kErrOverflow = 6;
 inline constexpr int32_t kErrNotSupported = 438;
+inline constexpr int32_t kErrOutOfMemory = 7;
+inline constexpr int32_t kErrInternal = 51;
 
 [[noreturn]] inline void ThrowInvalidPropertyValue() {
     throw ControlError(kErrInvalidPropertyValue, "Invalid property value");

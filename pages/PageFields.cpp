@@ -1,5 +1,7 @@
 #include "pages/PageFields.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -42,6 +44,12 @@ std::optional<int32_t> Int32Of(const std::string& text) {
 void SelectAll(TextBox& field) {
     field.SetSelStart(0);
     field.SetSelLength(static_cast<int>(field.Text().size()));
+}
+
+void LoadCaption(TextBox& field, const std::string& caption) {
+    // Bytes are never fewer than the field's characters, whichever a host counts.
+    field.SetMaxLength(std::max(kCaptionMaxLength, static_cast<int>(std::min<size_t>(caption.size(), INT_MAX))));
+    field.SetText(caption);
 }
 
 void ShowFieldError(PropertyPageSite& site, TextBox& field) {

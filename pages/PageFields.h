@@ -27,6 +27,14 @@ std::optional<double> NumberOf(const std::string& text);
 // not fit, so that no accepted field can fail its conversion later.
 std::optional<int32_t> Int32Of(const std::string& text);
 
+// What a developer may type into a page's txtCaption.
+inline constexpr int kCaptionMaxLength = 254;
+
+// Shows a control's caption in txtCaption. A caption set in code may be longer than the field
+// lets the developer type: the field takes it whole, so that applying does not cut it, and its
+// limit is back at kCaptionMaxLength for a shorter one.
+void LoadCaption(TextBox& field, const std::string& caption);
+
 // Selects the whole text, as a field does when the focus arrives.
 void SelectAll(TextBox& field);
 

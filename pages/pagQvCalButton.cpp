@@ -56,7 +56,7 @@ void pagQvCalButton::MakeWidgets() {
     txtCaption = &make.CreateTextBox(&fraCalButton, "txtCaption");
     txtCaption->Move(720, 540, 2175, 330);
     txtCaption->SetFont(font);
-    txtCaption->SetMaxLength(254);
+    txtCaption->SetMaxLength(kCaptionMaxLength);
     txtCaption->Events().Change = [this] { Changed(); };
     txtCaption->Events().GotFocus = [this] { SelectAll(*txtCaption); };
 
@@ -99,14 +99,7 @@ void pagQvCalButton::PropertyPage_SelectionChanged() {
     if (site_.SelectedControlCount() == 0) return;
     try {
         loadError_.reset();
-        LoadStep("Caption", [&] {
-            const std::string caption = ReadString(site_, "Caption");
-            // A caption set in code may be longer than the field lets the developer type; the
-            // field takes it whole, so that applying does not cut it.
-            if (static_cast<int>(caption.size()) > txtCaption->MaxLength())
-                txtCaption->SetMaxLength(static_cast<int>(caption.size()));
-            txtCaption->SetText(caption);
-        });
+        LoadStep("Caption", [&] { LoadCaption(*txtCaption, ReadString(site_, "Caption")); });
         LoadStep("AutoSize", [&] { cbxAutoSize->SetListIndex(ReadInt32(site_, "AutoSize")); });
         LoadStep("Font3D", [&] { cbxFont3D->SetListIndex(ReadInt32(site_, "Font3D")); });
         LoadStep("MousePointer", [&] {

@@ -62,7 +62,7 @@ void pagQvCalendar::MakeWidgets() {
     txtCaption = &make.CreateTextBox(&fraCalendar, "txtCaption");
     txtCaption->Move(720, 540, 1875, 330);
     txtCaption->SetFont(font);
-    txtCaption->SetMaxLength(254);
+    txtCaption->SetMaxLength(kCaptionMaxLength);
     txtCaption->Events().Change = [this] { Changed(); };
     txtCaption->Events().GotFocus = [this] { SelectAll(*txtCaption); };
 
@@ -160,14 +160,7 @@ void pagQvCalendar::PropertyPage_SelectionChanged() {
     if (site_.SelectedControlCount() == 0) return;
     try {
         loadError_.reset();
-        LoadStep("calCaption", [&] {
-            const std::string caption = ReadString(site_, "calCaption");
-            // A caption set in code may be longer than the field lets the developer type; the
-            // field takes it whole, so that applying does not cut it.
-            if (static_cast<int>(caption.size()) > txtCaption->MaxLength())
-                txtCaption->SetMaxLength(static_cast<int>(caption.size()));
-            txtCaption->SetText(caption);
-        });
+        LoadStep("calCaption", [&] { LoadCaption(*txtCaption, ReadString(site_, "calCaption")); });
         LoadStep("calAppearance", [&] { cbxAppearance->SetListIndex(ReadInt32(site_, "calAppearance")); });
         LoadStep("calScrollArrowsPos",
                  [&] { cbxScrollArrowsPos->SetListIndex(ReadInt32(site_, "calScrollArrowsPos")); });

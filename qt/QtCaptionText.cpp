@@ -2,10 +2,25 @@
 
 #include <QStyle>
 #include <QTextOption>
+#include <algorithm>
 
 #include "qt/QtConvert.h"
 
 namespace VemoCalendar {
+
+size_t ShownBytes(const std::string& text, int boxWidth) {
+    // A glyph narrower than a pixel is rare (combining marks ride on wider ones): what lies past
+    // this many is never seen, and shaping a huge text (with font fallback for mixed scripts)
+    // would make one paint cost many times what the box can show.
+    const size_t shownCodePoints = 32 + static_cast<size_t>(std::max(boxWidth, 0));
+    if (text.size() <= shownCodePoints) return text.size();
+    size_t codePoints = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && codePoints++ == shownCodePoints) return i;
+    }
+    return text.size();
+}
 
 std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const std::string& text) {
     const QFont& font = painter.font();
@@ -37,9 +52,11 @@ void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const std::st
     if (text.empty()) return;
     constexpr int kAlign = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
     flags = QStyle::visualAlignment(painter.layoutDirection(), Qt::Alignment(flags & kAlign)) | (flags & ~kAlign);
-    if (!layout_ || font != font_) {
+    const size_t shown = ShownBytes(text, box.width());
+    if (!layout_ || font != font_ || shown != shown_) {
         font_ = font;
-        layout_ = layouts.Get(painter, text);
+        shown_ = shown;
+        layout_ = layouts.Get(painter, shown == text.size() ? text : text.substr(0, shown));
         placed_ = false;
     }
     if (!placed_ || box.size() != box_ || flags != flags_) {

@@ -15,6 +15,10 @@
 
 namespace VemoCalendar {
 
+// How much of `text` (UTF-8) a box `boxWidth` pixels wide can show: all of it, or the bytes of
+// its first code points when there are many more than could ever fit.
+size_t ShownBytes(const std::string& text, int boxWidth);
+
 // A single-line text laid out once: its glyph positions and the size QPainter::drawText gives it.
 struct LaidOutText {
     QStaticText glyphs;
@@ -45,7 +49,8 @@ public:
 
     // Draws `text` (UTF-8) as painter.drawText(box.translated(offset), flags |
     // Qt::TextSingleLine, text) does, with the painter's pen and its font, which is `font`: the
-    // same pixels, clipped to the box only when the text does not fit in it. The font is told by
+    // same pixels, clipped to the box only when the text does not fit in it; a text far too long
+    // for the box is cut to ShownBytes before it is shaped. The font is told by
     // reference, because comparing two QFonts on every paint costs more than the drawing.
     void Draw(QPainter& painter, CaptionLayouts& layouts, const std::string& text, const QtFontRef& font,
               const QRect& box, int flags, QPoint offset = {});
@@ -53,6 +58,7 @@ public:
 private:
     std::shared_ptr<const LaidOutText> layout_;
     QtFontRef font_;
+    size_t shown_ = 0;
     QSize box_;
     int flags_ = 0;
     bool placed_ = false;

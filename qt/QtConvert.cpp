@@ -78,7 +78,9 @@ QFont ToQFont(const FontObject& font) {
 FontObject FromQFont(const QFont& font) {
     FontObject f;
     f.name = FromQString(font.family());
-    f.size = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
+    // A pixel-sized font has no point size: a logical pixel is 15 twips, 0.75 pt.
+    if (font.pointSizeF() > 0) f.size = font.pointSizeF();
+    else if (font.pixelSize() > 0) f.size = font.pixelSize() * 0.75;
     f.bold = font.weight() >= QFont::DemiBold;
     f.weight = static_cast<int16_t>(font.weight());
     f.italic = font.italic();

@@ -40,6 +40,7 @@ Color FromQColor(const QColor& color);
 // Font objects name Windows families; fontconfig substitutes them, and the style hint picks a
 // monospace or serif face when the family itself is missing.
 QFont ToQFont(const FontObject& font);
+// A pixel-sized font gets 0.75 pt per pixel; a font with neither size the default 8.25 pt.
 FontObject FromQFont(const QFont& font);
 
 QImage ToQImage(const PictureObject& picture);

@@ -126,9 +126,9 @@ public:
     QImage Picture() const { return ImageOf("Picture"); }
     bool setPicture(const QImage& image) { return SetImage("Picture", image); }
     QString Caption() const { return ToQString(Get("Caption").ToString()); }
-    bool setCaption(const QString& value) { return Set("Caption", Variant(FromQString(value))); }
+    bool setCaption(const QString& value) { return SetText("Caption", value); }
     QString calCaption() const { return ToQString(Get("calCaption").ToString()); }
-    bool setCalCaption(const QString& value) { return Set("calCaption", Variant(FromQString(value))); }
+    bool setCalCaption(const QString& value) { return SetText("calCaption", value); }
     QColor ForeColor() const { return ColorOf("ForeColor"); }
     bool setForeColor(const QColor& color) { return SetColor("ForeColor", color); }
     // How picture and button size follow each other; a value outside the enumeration is refused.

@@ -155,7 +155,7 @@ public:
     bool setCalOutline(bool value) { return Set("calOutline", Variant(value)); }
     // The title bar's text.
     QString calCaption() const { return ToQString(Get("calCaption").ToString()); }
-    bool setCalCaption(const QString& value) { return Set("calCaption", Variant(FromQString(value))); }
+    bool setCalCaption(const QString& value) { return SetText("calCaption", value); }
     // Short or long month names; a value outside the enumeration is refused.
     enumCALMonthTitle calMonthTitle() const { return Enum<enumCALMonthTitle>("calMonthTitle"); }
     bool setCalMonthTitle(enumCALMonthTitle value) { return SetInt32("calMonthTitle", value); }

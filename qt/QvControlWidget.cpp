@@ -23,12 +23,7 @@ void QvControlWidget::StartNotifying() {
 Variant QvControlWidget::Get(std::string_view name) const { return control_->GetProperty(name); }
 
 bool QvControlWidget::Set(std::string_view name, const Variant& value) {
-    try {
-        control_->SetProperty(name, value);
-        return true;
-    } catch (const ControlError& e) {
-        return Refuse(name, e);
-    }
+    return SetFrom(name, [&] { return value; });
 }
 
 bool QvControlWidget::Refuse(std::string_view name, const ControlError& error) {
@@ -36,11 +31,15 @@ bool QvControlWidget::Refuse(std::string_view name, const ControlError& error) {
     return false;
 }
 
+namespace {
+const ControlError kInvalidValue(kErrInvalidPropertyValue, "Invalid property value");
+}
+
 QDate QvControlWidget::DateOf(std::string_view name) const { return ToQDate(Get(name).ToDate()); }
 
 bool QvControlWidget::SetDate(std::string_view name, QDate date) {
-    if (!date.isValid()) return Refuse(name, ControlError(380, "Invalid property value"));
-    return Set(name, Variant(FromQDate(date)));
+    if (!date.isValid()) return Refuse(name, kInvalidValue);
+    return SetFrom(name, [&] { return Variant(FromQDate(date)); });
 }
 
 QFont QvControlWidget::FontOf(std::string_view name) const {
@@ -49,7 +48,11 @@ QFont QvControlWidget::FontOf(std::string_view name) const {
 }
 
 bool QvControlWidget::SetFont(std::string_view name, const QFont& font) {
-    return Set(name, Variant(std::make_shared<FontObject>(FromQFont(font))));
+    return SetFrom(name, [&] {
+        auto object = std::make_shared<FontObject>(FromQFont(font));
+        if (object->size > kMaxFontPoints) ThrowInvalidPropertyValue();
+        return Variant(std::move(object));
+    });
 }
 
 QImage QvControlWidget::ImageOf(std::string_view name) const {
@@ -59,13 +62,19 @@ QImage QvControlWidget::ImageOf(std::string_view name) const {
 
 // A null image is the empty picture.
 bool QvControlWidget::SetImage(std::string_view name, const QImage& image) {
-    return Set(name, image.isNull() ? Variant(PictureRef()) : Variant(FromQImage(image)));
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) return Refuse(name, kInvalidValue);
+    return SetFrom(name, [&] { return image.isNull() ? Variant(PictureRef()) : Variant(FromQImage(image)); });
 }
 
 QColor QvControlWidget::ColorOf(std::string_view name) const { return ToQColor(Get(name).ToColor(), palette()); }
 
 bool QvControlWidget::SetColor(std::string_view name, const QColor& color) {
-    return Set(name, Variant(static_cast<int32_t>(FromQColor(color))));
+    if (!color.isValid()) return Refuse(name, kInvalidValue);
+    return SetFrom(name, [&] { return Variant(static_cast<int32_t>(FromQColor(color))); });
+}
+
+bool QvControlWidget::SetText(std::string_view name, const QString& text) {
+    return SetFrom(name, [&] { return Variant(FromQString(text)); });
 }
 
 void QvControlWidget::AnnounceEvent(std::string_view name, std::span<const Variant> args) {

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 #include <QVariantList>
+#include <exception>
+#include <new>
 #include <span>
 #include <string_view>
 
@@ -51,16 +53,26 @@ protected:
     // Writes by name; false (after propertyRefused) when the control refuses.
     bool Set(std::string_view name, const Variant& value);
     bool Refuse(std::string_view name, const ControlError& error);
+    // Writes the value that `make` returns. Whatever the conversion or the control throws, also
+    // std::bad_alloc (7, "Out of memory"), is a refusal: the old value stays.
+    template <class MakeValue>
+    bool SetFrom(std::string_view name, MakeValue&& make);
 
     QDate DateOf(std::string_view name) const;
     // A null or out-of-range QDate is no date: refused with 380 like any invalid value.
     bool SetDate(std::string_view name, QDate date);
     QFont FontOf(std::string_view name) const;
+    // A pixel-sized font is taken at 0.75 pt per logical pixel (15 twips a pixel, as the controls
+    // measure); a size above kMaxFontPoints is refused with 380.
     bool SetFont(std::string_view name, const QFont& font);
     QImage ImageOf(std::string_view name) const;
+    // A picture larger than kMaxPictureSide on either side is refused with 380 before any of
+    // its pixels is copied.
     bool SetImage(std::string_view name, const QImage& image);
     QColor ColorOf(std::string_view name) const;
+    // An invalid QColor() is no colour: refused with 380 like a null date.
     bool SetColor(std::string_view name, const QColor& color);
+    bool SetText(std::string_view name, const QString& text);
     bool SetInt32(std::string_view name, int value) { return Set(name, Variant(static_cast<int32_t>(value))); }
 
     // Emits EventRaised with the event's arguments as Qt values, when anything listens: most
@@ -87,5 +99,19 @@ private:
     // The control's Enabled was turned off because Qt disabled the widget, to be undone with it.
     bool disabledByQt_ = false;
 };
+
+template <class MakeValue>
+bool QvControlWidget::SetFrom(std::string_view name, MakeValue&& make) {
+    try {
+        control_->SetProperty(name, make());
+        return true;
+    } catch (const ControlError& e) {
+        return Refuse(name, e);
+    } catch (const std::bad_alloc&) {
+        return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
+    } catch (const std::exception& e) {
+        return Refuse(name, ControlError(kErrInternal, std::string("Internal error: ") + e.what()));
+    }
+}
 
 }  // namespace VemoCalendar

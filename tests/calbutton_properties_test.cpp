@@ -33,6 +33,21 @@ TEST_F(ButtonPropertiesTest, TheCalendarsRefusalReachesTheCallerUnnotified) {
     EXPECT_TRUE(host.ChangedProperties().empty());
 }
 
+TEST_F(ButtonPropertiesTest, APictureAFormFileCannotHoldIsRefusedAtOnce) {
+    const auto picture = [](int width, int height, size_t pixels) {
+        return std::make_shared<PictureObject>(PictureObject{width, height, std::vector<uint32_t>(pixels)});
+    };
+    for (const char* property : {"Picture", "MouseIcon"}) {
+        SCOPED_TRACE(property);
+        EXPECT_EQ(ErrorNumber([&] { button->SetProperty(property, Variant(picture(kMaxPictureSide + 1, 1, kMaxPictureSide + 1))); }), 380);
+        EXPECT_EQ(ErrorNumber([&] { button->SetProperty(property, Variant(picture(2, 2, 3))); }), 380);
+        EXPECT_EQ(ErrorNumber([&] { button->SetProperty(property, Variant(picture(0, 0, 0))); }), 380);
+        button->SetProperty(property, Variant(picture(kMaxPictureSide, 1, kMaxPictureSide)));
+        button->SetProperty(property, Variant(PictureRef()));
+    }
+    EXPECT_EQ(host.ChangedProperties(), (Names{"Picture", "Picture", "MouseIcon", "MouseIcon"}));
+}
+
 TEST_F(ButtonPropertiesTest, ByNameAnswersOwnAndForwardedMembersOnly) {
     EXPECT_EQ(button->GetProperty("calVersion").ToString(), "2.1.0");
     EXPECT_EQ(button->GetProperty("hwnd").ToInt32(), button->hwnd());

@@ -371,6 +371,18 @@ TEST(FormFileErrors, SizesAreBounded) {
     EXPECT_NE(message.find("'calCaption'"), std::string::npos) << message;
     EXPECT_NE(message.find("longer than"), std::string::npos) << message;
 
+    // A control's name, read and written: a name is no text to hold a megabyte.
+    const auto named = [](size_t length) {
+        std::string text = OneControl("{}");
+        return text.replace(text.find("QvCalendar1"), 11, std::string(length, 'n'));
+    };
+    EXPECT_EQ(ParseFormFile(named(kMaxFormNameBytes)).controls[0].name.size(), kMaxFormNameBytes);
+    EXPECT_NE(ErrorOf([&] { ParseFormFile(named(kMaxFormNameBytes + 1)); }).find("\"name\", a string of 256 bytes"),
+              std::string::npos);
+    FormFile form;
+    form.controls.push_back({"QvCalendar", std::string(kMaxFormNameBytes + 1, 'n'), 0, 0, 1, 1, {}});
+    EXPECT_NE(ErrorOf([&] { FormatFormFile(form); }).find("name, a string of 256 bytes"), std::string::npos);
+
     // A picture.
     const std::string wide = Png(Header(kMaxPictureSide + 1, 1), std::string(1 + 4 * (kMaxPictureSide + 1), '\0'));
     const std::string picture = OneControl(R"({"Picture": {"type": "picture", "value": ")" + EncodeBase64(wide) + "\"}}");

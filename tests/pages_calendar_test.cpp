@@ -483,6 +483,12 @@ TEST_F(CalendarPageTest, ALongCaptionSetInCodeSurvivesAnApply) {
     site.Click(Check("chkOutline"));
     ASSERT_TRUE(site.Apply());
     EXPECT_EQ(cal->calCaption(), caption);
+
+    // The raised limit belonged to that caption: the next load types at most 254 again.
+    ASSERT_TRUE(site.Select({cals[1], cals[0]}));
+    site.Focus(&Text("txtCaption"));
+    site.Type(std::string(260, 'y'));
+    EXPECT_EQ(Text("txtCaption").Text(), std::string(254, 'y'));
 }
 
 TEST_F(CalendarPageTest, TypingInTheCaptionIsAChange) {

@@ -10,6 +10,9 @@
 //                                          (0: the form alone), its taking down not counted
 //   qt_calendar_bench --memory SIDE        resident KB per calendar, 100 on a form
 //   qt_calendar_bench --render PREFIX      PREFIX-ours.png, -qt.png, -floor.png after one step
+//   qt_calendar_bench --captions N         N title-bar paints right after a new caption, for a
+//                                          mixed-script caption that fills the bar and for one of
+//                                          1 M characters
 // SIDE is ours, qt or floor. A step that paints nothing, or sides that end on different months,
 // fail the run (exit status 1, the reason on stderr).
 #include <QApplication>
@@ -321,6 +324,51 @@ __attribute__((noipa)) void MeasuredStepOurs(Peer& p) { StepOnce(p, "a month ste
 __attribute__((noipa)) void MeasuredStepQt(Peer& p) { StepOnce(p, "a month step of QCalendarWidget painted nothing"); }
 __attribute__((noipa)) void MeasuredStepFloor(Peer& p) { StepOnce(p, "a month step of the floor painted nothing"); }
 
+// A calendar with its title bar, painted after its caption changed to one of two that differ
+// only in their first character; the names are what callgrind's --toggle-collect looks for.
+struct CaptionedCalendar {
+    std::unique_ptr<QWidget> form;
+    QvCalendarWidget* calendar = nullptr;
+    QString captions[2];
+    int next = 0;
+    PaintCounter counter;
+
+    CaptionedCalendar(QtHost& host, const QString& caption) : form(std::make_unique<QWidget>()) {
+        form->resize(kWidth, kHeight);
+        calendar = MakeOursOn(*form, host, QRect(0, 0, kWidth, kHeight));
+        calendar->setCalShowTitleBar(true);
+        captions[0] = "A" + caption;
+        captions[1] = "B" + caption;
+        ShowNow(*form);
+        QtWidgetFactory::Node(calendar->site().Get<PictureSurface>("Picture1")).Window()->installEventFilter(&counter);
+    }
+    // Asks for the repaint; the paint itself is left to PaintCaption.
+    void NewCaption() {
+        if (!calendar->setCalCaption(captions[next])) Fail("a caption was refused");
+        next = 1 - next;
+    }
+    void PaintCaption(const char* failure) {
+        const int before = counter.paints;
+        PaintNow(*form);
+        if (counter.paints == before) Fail(failure);
+    }
+};
+
+__attribute__((noipa)) void MeasuredCaptionPaintFull(CaptionedCalendar& c) {
+    c.PaintCaption("a caption filling its bar painted nothing");
+}
+__attribute__((noipa)) void MeasuredCaptionPaintHuge(CaptionedCalendar& c) {
+    c.PaintCaption("a huge caption painted nothing");
+}
+
+// Latin, Greek, Arabic, Devanagari and Chinese text, which shaping meets with font fallback.
+QString MixedScriptCaption(qsizetype length) {
+    const QString piece = QString::fromUtf8("Termin Ραντεβού موعد अपॉइंटमेंट 预约 ");
+    QString text;
+    while (text.size() < length) text += piece;
+    return text.left(length);
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -467,6 +515,19 @@ int main(int argc, char** argv) {
         int k = 0;
         for (Peer* p : {&s.ours, &s.qt, &s.floor})
             if (!p->form->grab().save(QString("%1-%2.png").arg(argv[2], names[k++]))) Fail("cannot write the picture");
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--captions") == 0) {
+        // 60 characters fill the 280-pixel title bar.
+        CaptionedCalendar full(host, MixedScriptCaption(60)), huge(host, MixedScriptCaption(1000000));
+        for (CaptionedCalendar* c : {&full, &huge}) c->NewCaption(), PaintNow(*c->form);  // fonts load once
+        if (huge.calendar->calCaption().size() < 1000000) Fail("the huge caption was cut where it is kept");
+        for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
+            full.NewCaption();
+            MeasuredCaptionPaintFull(full);
+            huge.NewCaption();
+            MeasuredCaptionPaintHuge(huge);
+        }
         return 0;
     }
     if (argc == 4 && std::strcmp(argv[1], "--create") == 0) {

@@ -4,7 +4,8 @@
 #   1. wall-clock medians, the sides measured in turn, memory in a fresh process per side;
 #   2. instructions counted by callgrind (the figure of record): one month step, create + first
 #      show of one calendar (the form it stands on included, its taking down not), the
-#      per-calendar cost of 300 on a form against 10, and opening the drop-down calendar first
+#      per-calendar cost of 300 on a form against 10, a title bar's paint after a new mixed-script
+#      caption that fills it and after one of 1 M characters, and opening the drop-down calendar first
 #      and again.
 #   qt/bench/run-qt-bench.sh [build-dir]      (build-dir configured with CMake, Release; default build)
 # Builds the two benchmark targets first. Stops at the first run that fails.
@@ -68,6 +69,13 @@ steps=20
 r=$(count '*MeasuredStep*' 'MeasuredStep(Ours|Qt|Floor)' "$bench" --steps "$steps")
 pick o "$r" MeasuredStepOurs; pick q "$r" MeasuredStepQt; pick f "$r" MeasuredStepFloor
 line "month step with repaint" "$o" "$q" "$f" "$steps"
+
+paints=5
+r=$(count '*MeasuredCaptionPaint*' 'MeasuredCaptionPaint(Full|Huge)' "$bench" --captions "$paints")
+pick full "$r" MeasuredCaptionPaintFull; pick huge "$r" MeasuredCaptionPaintHuge
+awk -v h="$huge" -v f="$full" -v n="$paints" 'BEGIN {
+  printf "%-36s %10.2f M, %.2f M for one that fills the bar: %.2f x\n", "title bar paint, 1 M-char caption",
+         h / n / 1e6, f / n / 1e6, h / f }'
 
 declare -A made
 for side in ours qt floor; do

@@ -31,6 +31,13 @@ QStringList ArgumentNames(QString event) {
     return {};
 }
 
+// A name or value as the log and the status bar show it: they lay out every character they are
+// given, so a huge name would stall the window.
+QString Elided(const QString& text) {
+    constexpr qsizetype kShown = 80;
+    return text.size() <= kShown ? text : text.left(kShown - 1) + QChar(0x2026);
+}
+
 // Twips: a 4200 x 3000 calendar and a drop-down button beside it, with room below the button for
 // its 3200 x 4000 pop-up.
 constexpr double kFormWidth = 6600, kFormHeight = 4560;
@@ -90,7 +97,7 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
 
 QvCalendarWidget& DemoWindow::AddCalendar(QvCalendarWidget* calendar, double left, double top, double width,
                                           double height) {
-    const QString name = calendar->objectName();
+    const QString name = Elided(calendar->objectName());
     connect(calendar, &QvCalendarWidget::EventRaised, this,
             [this, name](const QString& event, const QVariantList& args) { Log(name, event, args); });
     connect(calendar, &QvCalendarWidget::ValueChanged, this, [this] { ShowStatus(); });
@@ -101,7 +108,7 @@ QvCalendarWidget& DemoWindow::AddCalendar(QvCalendarWidget* calendar, double lef
 
 QvCalButtonWidget& DemoWindow::AddButton(QvCalButtonWidget* button, double left, double top, double width,
                                          double height) {
-    const QString name = button->objectName();
+    const QString name = Elided(button->objectName());
     connect(button, &QvCalButtonWidget::EventRaised, this,
             [this, name](const QString& event, const QVariantList& args) { Log(name, event, args); });
     connect(button, &QvCalButtonWidget::ValueChanged, this, [this] { ShowStatus(); });
@@ -114,7 +121,7 @@ void DemoWindow::Placed(QtControlSurface& control, double left, double top, doub
     control.Site()->Move(left, top, width, height);
     control.show();
     log_->appendPlainText(QString("%1 placed at (%2, %3), %4 x %5 twips")
-                              .arg(control.objectName()).arg(left).arg(top).arg(width).arg(height));
+                              .arg(Elided(control.objectName())).arg(left).arg(top).arg(width).arg(height));
 }
 
 QDate DemoWindow::ValueOf(const QString& control) const {
@@ -163,7 +170,7 @@ void DemoWindow::Log(const QString& control, const QString& event, const QVarian
     QStringList parts;
     const QStringList names = ArgumentNames(event);
     for (qsizetype i = 0; i < args.size(); ++i)
-        parts << (i < names.size() ? names[i] + "=" : QString()) + args[i].toString();
+        parts << (i < names.size() ? names[i] + "=" : QString()) + Elided(args[i].toString());
     QString line = control + "_" + event;
     if (!parts.isEmpty()) line += "(" + parts.join(", ") + ")";
     if (event == "ValueChanged" || event == "MonthChanged" || event == "YearChanged")
@@ -190,9 +197,9 @@ void DemoWindow::SetFormSize(double widthTwips, double heightTwips) {
 void DemoWindow::ShowStatus() {
     QStringList values;
     for (QvCalendarWidget* calendar : calendars_)
-        values << calendar->objectName() + ".calValue = " + QLocale().toString(calendar->calValue(), "d MMM yyyy");
+        values << Elided(calendar->objectName()) + ".calValue = " + QLocale().toString(calendar->calValue(), "d MMM yyyy");
     for (QvCalButtonWidget* button : buttons_)
-        values << button->objectName() + ".calValue = " + QLocale().toString(button->calValue(), "d MMM yyyy");
+        values << Elided(button->objectName()) + ".calValue = " + QLocale().toString(button->calValue(), "d MMM yyyy");
     statusBar()->showMessage(values.join("   "));
 }
 
@@ -214,8 +221,9 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
     QStringList problems;
     for (StoredControl& stored : form.controls) {
         const QString name = ToQString(stored.name);
+        const QString shownName = Elided(name);
         if (stored.type != "QvCalendar" && stored.type != "QvCalButton") {
-            problems << QString("%1: controls of type %2 are not part of this demo").arg(name, ToQString(stored.type));
+            problems << QString("%1: controls of type %2 are not part of this demo").arg(shownName, Elided(ToQString(stored.type)));
             continue;
         }
         try {
@@ -226,7 +234,7 @@ bool DemoWindow::OpenForm(const QString& path, bool quiet) {
             loaded.push_back({control, QRectF(stored.left, stored.top, stored.width, stored.height)});
         } catch (const ControlError& e) {
             // One damaged control does not keep the others from loading.
-            problems << QString("%1: error %2, %3").arg(name).arg(e.number).arg(ToQString(e.description));
+            problems << QString("%1: error %2, %3").arg(shownName).arg(e.number).arg(Elided(ToQString(e.description)));
         }
     }
     for (QvCalendarWidget* old : calendars_) delete old;

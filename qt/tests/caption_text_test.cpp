@@ -92,5 +92,37 @@ TEST(CaptionText, FollowsANewCaptionAndANewFont) {
     EXPECT_EQ(draw("13", sharedPlain, true), draw("13", sharedPlain, false)) << "back to the plain font";
 }
 
+// A huge caption is cut, at a character's boundary, to what its box could ever show before it is
+// shaped; what is seen of it does not change.
+TEST(CaptionText, AHugeCaptionIsShapedOnlyAsFarAsItsBoxShows) {
+    EXPECT_EQ(ShownBytes("September 2027", 10), 14u);
+    EXPECT_EQ(ShownBytes(std::string(1000, 'x'), 20), 52u);
+    std::string accents;
+    for (int i = 0; i < 1000; ++i) accents += "\xC3\xA9";  // é, two bytes each
+    EXPECT_EQ(ShownBytes(accents, 20), 104u);
+    EXPECT_EQ(ShownBytes(accents, -5), 64u);
+
+    std::string huge;
+    while (huge.size() < 200000) huge += "Termin \xCE\xA1\xCE\xB1\xCE\xBD\xCF\x84\xCE\xB5 ";
+    QFont font("Arial");
+    font.setPointSizeF(8.25);
+    const QtFontRef shared = std::make_shared<const QtFont>(QtFont{FontObject(), font});
+    CaptionLayouts layouts;
+    CaptionText caption;
+    const QRect box(4, 3, 100, 20);
+    QImage expected = Blank(), actual = Blank();
+    {
+        QPainter p(&expected);
+        p.setFont(font);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(huge));
+    }
+    {
+        QPainter p(&actual);
+        p.setFont(font);
+        caption.Draw(p, layouts, huge, shared, box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
+    }
+    EXPECT_EQ(actual, expected);
+}
+
 }  // namespace
 }  // namespace VemoCalendar

@@ -100,6 +100,9 @@ TEST_F(QtCalendarTest, ARefusedValueThroughSetPropertyThrowsNothingAndKeepsTheOl
         {"calAlignmentNum", 9},
         {"calMonthTitle", 2},
         {"calDayTitle", 3},
+        {"calSelectedDayBackColor", QColor()},
+        {"calNextMonthForeColor", QColor()},
+        {"calFont", QFont("Arial", 4096)},
     };
     for (const RefusalCase& c : cases) ExpectRefusedKeepingTheOldValue(*calendar_, c);
 }
@@ -107,8 +110,19 @@ TEST_F(QtCalendarTest, ARefusedValueThroughSetPropertyThrowsNothingAndKeepsTheOl
 TEST_F(QtCalButtonTest, ARefusedValueThroughSetPropertyThrowsNothingAndKeepsTheOldOne) {
     const RefusalCase cases[] = {
         {"calValue", QDate()}, {"calMinYear", 1000}, {"calAppearance", 7}, {"AutoSize", 3}, {"calFirstDayofWeek", 0},
+        {"ForeColor", QColor()},
+        // Larger than a form file holds: refused before a pixel is copied, not when saving.
+        {"Picture", QImage(kMaxPictureSide + 1, 1, QImage::Format_ARGB32)},
+        {"MouseIcon", QImage(1, 16000, QImage::Format_ARGB32)},
     };
     for (const RefusalCase& c : cases) ExpectRefusedKeepingTheOldValue(*button_, c);
+}
+
+TEST_F(QtCalButtonTest, APixelSizedFontGetsItsPointSize) {
+    QFont font("Arial");
+    font.setPixelSize(16);
+    ASSERT_TRUE(button_->setButtonFont(font));
+    EXPECT_DOUBLE_EQ(button_->buttonFont().pointSizeF(), 12);
 }
 
 TEST_F(QtCalendarTest, ARefusedValueThroughTheTypedSetterReturnsFalseOnce) {
