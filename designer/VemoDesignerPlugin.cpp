@@ -42,19 +42,19 @@ QIcon VemoWidgetPlugin::icon() const {
 }
 
 QString VemoWidgetPlugin::domXml() const {
+    // The widget box's tool tip (toolTip()) stays the box's: a placed widget starts with no tool
+    // tip of its own, as Qt's widgets do, so none is saved into the form or shown at run time.
     return QStringLiteral(
                "<ui language=\"c++\">\n"
                " <widget class=\"%1\" name=\"%2\">\n"
                "  <property name=\"geometry\">\n"
                "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                "  </property>\n"
-               "  <property name=\"toolTip\"><string>%5</string></property>\n"
                " </widget>\n"
                "</ui>\n")
         .arg(d_.className, d_.objectName)
         .arg(d_.size.width())
-        .arg(d_.size.height())
-        .arg(d_.toolTip.toHtmlEscaped());
+        .arg(d_.size.height());
 }
 
 void VemoWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
