@@ -1,6 +1,6 @@
 // The plugin inside a real Designer core (Qt's Designer components, as Designer's workbench sets
-// them up, no window shown): a form holding a calendar, edited as Designer's task menu edits it.
-// Widgets are reached only through Qt's meta-object system.
+// them up, no window shown): a form holding a calendar, edited as Designer's property editor and
+// the task menu edit it. Widgets are reached only through Qt's meta-object system.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <QtDesigner/QDesignerFormWindowManagerInterface>
 #include <QtDesigner/QDesignerIntegration>
 #include <QtDesigner/QDesignerPropertyEditorInterface>
+#include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionManager>
 #include <functional>
@@ -87,10 +88,37 @@ protected:
     void TearDown() override { delete form_; }
 
     QUndoStack& History() const { return *form_->commandHistory(); }
+    bool Changed(const char* property) const {
+        auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(Core()->extensionManager(), calendar_);
+        return sheet->isChanged(sheet->indexOf(QString::fromLatin1(property)));
+    }
+    // What the property editor does with a value the developer typed.
+    void Edit(const char* property, const QVariant& value) {
+        Core()->integration()->updateProperty(QString::fromLatin1(property), value, true);
+    }
 
     QDesignerFormWindowInterface* form_ = nullptr;
     QWidget* calendar_ = nullptr;
 };
+
+TEST_F(DesignerForm, ARefusedValueLeavesNoUndoStepAndNoChangedMark) {
+    const QVariant before = calendar_->property("calMinYear");
+    const QStringList boxes = AnsweringModals([this] { Edit("calMinYear", 50); }, Reject);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("VemoCalendar")});
+    EXPECT_EQ(calendar_->property("calMinYear"), before);
+    EXPECT_EQ(History().count(), 0);
+    EXPECT_FALSE(form_->isDirty());
+    EXPECT_FALSE(Changed("calMinYear"));
+    EXPECT_FALSE(form_->contents().contains(QStringLiteral("calMinYear")));
+
+    // An accepted value is still one step, marked and stored.
+    EXPECT_TRUE(AnsweringModals([this] { Edit("calMinYear", 1995); }, Reject).isEmpty());
+    EXPECT_EQ(calendar_->property("calMinYear").toInt(), 1995);
+    EXPECT_EQ(History().count(), 1);
+    EXPECT_TRUE(form_->isDirty());
+    EXPECT_TRUE(Changed("calMinYear"));
+    EXPECT_TRUE(form_->contents().contains(QStringLiteral("calMinYear")));
+}
 
 // Opens "Property Pages…" from the calendar's task menu and closes the dialog with `close`.
 class PropertyPagesInDesigner : public DesignerForm {
