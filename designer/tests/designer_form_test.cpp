@@ -26,10 +26,12 @@ namespace {
 
 QDesignerFormEditorInterface* Core() {
     static QDesignerFormEditorInterface* core = [] {
+        // Designer looks for plugins in "designer" below each library path.
+        QCoreApplication::addLibraryPath(QStringLiteral(VEMO_PLUGINS_DIR));
         QDesignerComponents::initializeResources();
         QDesignerFormEditorInterface* c = QDesignerComponents::createFormEditor(qApp);
         QDesignerComponents::createTaskMenu(c, c);
-        QDesignerComponents::initializePlugins(c);  // finds the plugin through QT_PLUGIN_PATH
+        QDesignerComponents::initializePlugins(c);
         c->setWidgetBox(QDesignerComponents::createWidgetBox(c, nullptr));
         c->setPropertyEditor(QDesignerComponents::createPropertyEditor(c, nullptr));
         c->setObjectInspector(QDesignerComponents::createObjectInspector(c, nullptr));
