@@ -10,6 +10,7 @@
 #include "about/CalendarIcon.h"
 #include "calbutton/ButtonPicture.h"
 #include "designer/PropertyPagesCommand.h"
+#include "designer/RefusedEditStep.h"
 #include "designer/VemoTaskMenu.h"
 #include "qt/QtConvert.h"
 #include "qt/QvCalButtonWidget.h"
@@ -42,19 +43,19 @@ QIcon VemoWidgetPlugin::icon() const {
 }
 
 QString VemoWidgetPlugin::domXml() const {
+    // The widget box's tool tip (toolTip()) stays the box's: a placed widget starts with no tool
+    // tip of its own, as Qt's widgets do, so none is saved into the form or shown at run time.
     return QStringLiteral(
                "<ui language=\"c++\">\n"
                " <widget class=\"%1\" name=\"%2\">\n"
                "  <property name=\"geometry\">\n"
                "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                "  </property>\n"
-               "  <property name=\"toolTip\"><string>%5</string></property>\n"
                " </widget>\n"
                "</ui>\n")
         .arg(d_.className, d_.objectName)
         .arg(d_.size.width())
-        .arg(d_.size.height())
-        .arg(d_.toolTip.toHtmlEscaped());
+        .arg(d_.size.height());
 }
 
 void VemoWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
@@ -72,14 +73,17 @@ void VemoWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
 QWidget* VemoWidgetPlugin::createWidget(QWidget* parent) {
     QWidget* widget = d_.create(parent);
     if (!coreObject_) return widget;
-    // In Designer a refused value keeps the old one; the user is told why and the property
-    // editor is refreshed so it no longer shows the value that did not take.
+    // In Designer a refused value keeps the old one and leaves no undo step; the user is told why
+    // and the property editor is refreshed so it no longer shows the value that did not take.
     QDesignerFormEditorInterface* core = core_;
     auto* control = static_cast<QvControlWidget*>(widget);
     connect(control, &QvControlWidget::propertyRefused, widget,
             [widget, core](const QString& name, int number, const QString& description) {
                 if (QuietRefusals::Active()) return;
-                QTimer::singleShot(0, widget, [widget, core, name, number, description] {
+                const RefusedEditStep step(*widget, name);
+                // The step is pushed once the write returns: it is taken back on the next turn.
+                QTimer::singleShot(0, widget, [widget, core, step, name, number, description] {
+                    step.Drop();
                     QMessageBox::warning(widget->window(), QStringLiteral("VemoCalendar"),
                                          QStringLiteral("%1: %2 (error %3)").arg(name, description).arg(number));
                     if (QDesignerPropertyEditorInterface* editor = core->propertyEditor())

@@ -53,12 +53,16 @@ void VemoTaskMenu::OpenPages() {
         run(widgets);
         return;
     }
-    form->commandHistory()->beginMacro(QStringLiteral("Property Pages"));
-    const PropertyWriter throughCursor = [form](QWidget& w, const QByteArray& name, const QVariant& value) {
+    // The undo step opens with the first write: a dialog cancelled, or closed without a change,
+    // leaves no empty step behind and the form unmodified.
+    bool stepOpen = false;
+    const PropertyWriter throughCursor = [form, &stepOpen](QWidget& w, const QByteArray& name, const QVariant& value) {
+        if (!stepOpen) form->commandHistory()->beginMacro(QStringLiteral("Property Pages"));
+        stepOpen = true;
         form->cursor()->setWidgetProperty(&w, QString::fromLatin1(name), value);
     };
     ApplyPropertyPages(widgets, run, throughCursor);
-    form->commandHistory()->endMacro();
+    if (stepOpen) form->commandHistory()->endMacro();
     if (QDesignerPropertyEditorInterface* editor = form->core()->propertyEditor())
         if (editor->object() == widget_) editor->setObject(widget_);
 }
