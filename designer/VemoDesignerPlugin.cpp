@@ -12,7 +12,7 @@
 #include "designer/PropertyPagesCommand.h"
 #include "designer/RefusedEditStep.h"
 #include "designer/VemoTaskMenu.h"
-#include "qt/QtConvert.h"
+#include "qt/backend/QtConvert.h"
 #include "qt/QvCalButtonWidget.h"
 #include "qt/QvCalendarWidget.h"
 

@@ -7,9 +7,10 @@
 #include <QUndoStack>
 
 #include "designer/PropertyPagesCommand.h"
-#include "qt/QtPropertyPagesDialog.h"
+#include "qt/dialogs/QtPropertyPagesDialog.h"
 #include "qt/QvCalButtonWidget.h"
 #include "qt/QvCalendarWidget.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 
@@ -45,7 +46,7 @@ void VemoTaskMenu::OpenPages() {
     const auto run = [this](const QList<QWidget*>& selection) {
         std::vector<Control*> controls;
         for (QWidget* w : selection) controls.push_back(ControlOf(w));
-        QtPropertyPagesDialog dialog(widget_->site().Host(), controls, widget_->window());
+        QtPropertyPagesDialog dialog(SiteOf(*widget_).Host(), controls, widget_->window());
         dialog.exec();
     };
     if (!form) {

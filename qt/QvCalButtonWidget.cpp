@@ -4,6 +4,9 @@
 #include <algorithm>
 
 #include "host/ControlError.h"
+#include "qt/backend/QtControlSite.h"
+#include "qt/backend/QtHost.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 
@@ -18,17 +21,18 @@ QvCalButtonWidget::QvCalButtonWidget(PropertyBag& bag, QWidget* parent, QtHost* 
 
 QvCalButtonWidget::~QvCalButtonWidget() = default;
 
+QvCalButton& QvCalButtonWidget::control() const { return *button_; }
+void QvCalButtonWidget::writeProperties(PropertyBag& bag) const { button_->UserControl_WriteProperties(bag); }
+
 void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
-    QtHost& h = host ? *host : QtHost::ForApplication();
-    auto site = std::make_unique<QtControlSite>(h, *this, FromQString(name));
-    QtControlSite& s = *site;
+    QtControlSite& s = MakeSite(host, name);
     s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
     s.SetWidth(sizeHint().width() * s.TwipsPerPixelX());
     s.SetHeight(sizeHint().height() * s.TwipsPerPixelY());
     auto control = std::make_unique<QvCalButton>(s);
     button_ = control.get();
     s.Attach(std::move(control));
-    BindSite(std::move(site), *button_);
+    BindSite(*button_);
     if (bag) button_->UserControl_ReadProperties(*bag);
     else button_->UserControl_InitProperties();
     button_->UserControl_Resize();
@@ -45,12 +49,12 @@ QSize QvCalButtonWidget::minimumSizeHint() const {
 }
 
 QWidget* QvCalButtonWidget::popup() const {
-    QtControlSite* calendar = site().Host().ConstituentOf(site(), "QvCalendar1");
+    QtControlSite* calendar = SiteOf(*this).Host().ConstituentOf(SiteOf(*this), "QvCalendar1");
     return calendar ? &calendar->Surface() : nullptr;
 }
 
 bool QvCalButtonWidget::popupOpen() const {
-    QtControlSite* calendar = site().Host().ConstituentOf(site(), "QvCalendar1");
+    QtControlSite* calendar = SiteOf(*this).Host().ConstituentOf(SiteOf(*this), "QvCalendar1");
     return calendar && calendar->Visible();
 }
 

@@ -10,8 +10,8 @@
 
 #include "calbutton/QvCalButton.h"
 #include "host/PropertyBag.h"
+#include "host/Export.h"
 #include "host/WidgetEvents.h"
-#include "qt/QtConvert.h"
 #include "qt/QvCalendarWidget.h"
 #include "qt/QvControlWidget.h"
 #include "qt/QvEnums.h"
@@ -27,7 +27,7 @@ namespace VemoCalendar {
 //
 // No exception leaves a setter or QObject::setProperty: a value the control refuses keeps the old
 // one, the setter returns false and propertyRefused is emitted once with the control's error.
-class QvCalButtonWidget : public QvControlWidget {
+class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     Q_OBJECT
     Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY calValueChanged)
     Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth NOTIFY calWidthChanged)
@@ -90,9 +90,9 @@ public:
     ~QvCalButtonWidget() override;
 
     // The control itself, for its full C++ interface (which raises ControlError).
-    QvCalButton& control() const { return *button_; }
+    QvCalButton& control() const;
     // Saves every stored property into `bag`.
-    void writeProperties(PropertyBag& bag) const { button_->UserControl_WriteProperties(bag); }
+    void writeProperties(PropertyBag& bag) const;
     // 81 x 25 pixels, the size of a newly placed button.
     QSize sizeHint() const override { return {81, 25}; }
     // Room for the face's picture and a line of Font, inside the bevel.
@@ -112,7 +112,7 @@ public:
     // Read-only facts of the pop-up calendar's value and the library.
     int calJulianDateValue() const { return Get("calJulianDateValue").ToInt32(); }
     bool calLeapYear() const { return Get("calLeapYear").ToBool(); }
-    QString calVersion() const { return ToQString(Get("calVersion").ToString()); }
+    QString calVersion() const { return TextOf("calVersion"); }
     // The button widget's own Enabled (the calendar is not touched); Qt's setEnabled(false) sets
     // it too and setEnabled(true) undoes that.
     bool controlEnabled() const { return Get("Enabled").ToBool(); }
@@ -125,9 +125,9 @@ public:
     bool setMouseIcon(const QImage& image) { return SetImage("MouseIcon", image); }
     QImage Picture() const { return ImageOf("Picture"); }
     bool setPicture(const QImage& image) { return SetImage("Picture", image); }
-    QString Caption() const { return ToQString(Get("Caption").ToString()); }
+    QString Caption() const { return TextOf("Caption"); }
     bool setCaption(const QString& value) { return SetText("Caption", value); }
-    QString calCaption() const { return ToQString(Get("calCaption").ToString()); }
+    QString calCaption() const { return TextOf("calCaption"); }
     bool setCalCaption(const QString& value) { return SetText("calCaption", value); }
     QColor ForeColor() const { return ColorOf("ForeColor"); }
     bool setForeColor(const QColor& color) { return SetColor("ForeColor", color); }
@@ -270,7 +270,7 @@ private:
     void Dispatch(std::string_view name, std::span<Variant> args);
     void ValueAnnounced(QDate value) override { emit dateChanged(value); }
 
-    QvCalButton* button_ = nullptr;
+    QvCalButton* button_ = nullptr;  // owned by the site
 };
 
 }  // namespace VemoCalendar

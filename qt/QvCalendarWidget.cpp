@@ -4,45 +4,61 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <algorithm>
+#include <vector>
+
+#include "qt/backend/QtControlSite.h"
+#include "qt/backend/QtHost.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
 constexpr int16_t kKeyEnter = 13;
 }
 
-QvCalendarWidget::QvCalendarWidget(QWidget* parent, QtHost* host, const QString& name) : QvControlWidget(parent) {
+struct QvCalendarWidgetPrivate {
+    QvCalendar* calendar = nullptr;
+    std::vector<const QtNode*> days;  // the 42 day cells, looked up once
+    QDate page;
+    QPoint lastPress{-1, -1};
+    bool enterPressed = false;
+};
+
+QvCalendarWidget::QvCalendarWidget(QWidget* parent, QtHost* host, const QString& name)
+    : QvControlWidget(parent), d_(std::make_unique<QvCalendarWidgetPrivate>()) {
     Create(host, name, nullptr);
 }
 
 QvCalendarWidget::QvCalendarWidget(PropertyBag& bag, QWidget* parent, QtHost* host, const QString& name)
-    : QvControlWidget(parent) {
+    : QvControlWidget(parent), d_(std::make_unique<QvCalendarWidgetPrivate>()) {
     Create(host, name, &bag);
 }
 
 QvCalendarWidget::~QvCalendarWidget() = default;
 
+QvCalendar& QvCalendarWidget::control() const { return *d_->calendar; }
+void QvCalendarWidget::writeProperties(PropertyBag& bag) const { d_->calendar->UserControl_WriteProperties(bag); }
+void QvCalendarWidget::Refresh() { d_->calendar->Refresh(); }
+
 void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
-    QtHost& h = host ? *host : QtHost::ForApplication();
-    auto site = std::make_unique<QtControlSite>(h, *this, FromQString(name));
-    QtControlSite& s = *site;
+    QtControlSite& s = MakeSite(host, name);
     auto control = std::make_unique<QvCalendar>(s);
-    calendar_ = control.get();
+    d_->calendar = control.get();
     s.Attach(std::move(control));
-    BindSite(std::move(site), *calendar_);
+    BindSite(*d_->calendar);
     s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
-    if (bag) calendar_->UserControl_ReadProperties(*bag);
-    else calendar_->UserControl_InitProperties();
+    if (bag) d_->calendar->UserControl_ReadProperties(*bag);
+    else d_->calendar->UserControl_InitProperties();
     // The properties' refresh ended in a layout pass; a new size brings another.
     const QSize hint = sizeHint();
     s.Resize(hint.width() * s.TwipsPerPixelX(), hint.height() * s.TwipsPerPixelY());
     // Grows with a layout in both directions, as QCalendarWidget does.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    page_ = calValue();
+    d_->page = calValue();
     // Qt's clicked(QDate) is for days only: the last press tells whether a Click came from one.
     if (Widget* picture = s.Factory().Find("Picture1"))
         if (QWidget* surface = QtWidgetFactory::Node(*picture).Window()) surface->installEventFilter(this);
     for (const QtNode* node : s.Factory().Nodes())
-        if (node->name_ == "pnlCalNum") days_.push_back(node);
+        if (node->name_ == "pnlCalNum") d_->days.push_back(node);
     StartNotifying();
 }
 
@@ -69,12 +85,12 @@ bool QvCalendarWidget::setDateRange(QDate min, QDate max) {
 
 bool QvCalendarWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-        lastPress_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        d_->lastPress = static_cast<QMouseEvent*>(event)->position().toPoint();
     return QvControlWidget::eventFilter(watched, event);
 }
 
 bool QvCalendarWidget::PressedOnADay() const {
-    return std::any_of(days_.begin(), days_.end(), [this](const QtNode* day) { return day->PixelRect().contains(lastPress_); });
+    return std::any_of(d_->days.begin(), d_->days.end(), [this](const QtNode* day) { return day->PixelRect().contains(d_->lastPress); });
 }
 
 void QvCalendarWidget::resizeEvent(QResizeEvent* event) {
@@ -85,17 +101,17 @@ void QvCalendarWidget::resizeEvent(QResizeEvent* event) {
 
 void QvCalendarWidget::ValueAnnounced(QDate value) {
     emit selectionChanged();
-    if (value.isValid() && (value.year() != page_.year() || value.month() != page_.month())) {
-        page_ = value;
+    if (value.isValid() && (value.year() != d_->page.year() || value.month() != d_->page.month())) {
+        d_->page = value;
         emit currentPageChanged(value.year(), value.month());
     }
 }
 
 void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) {
     // Enter on the day grid clicks the selected day; that click is also an activation.
-    const bool activation = enterPressed_ && name == "Click";
+    const bool activation = d_->enterPressed && name == "Click";
     const bool dayClicked = name == "Click" && (activation || PressedOnADay());
-    if (name != "ValueChanged" && name != "MonthChanged" && name != "YearChanged") enterPressed_ = false;
+    if (name != "ValueChanged" && name != "MonthChanged" && name != "YearChanged") d_->enterPressed = false;
     if (name == "ValueChanged") emit ValueChanged();
     else if (name == "MonthChanged") emit MonthChanged();
     else if (name == "YearChanged") emit YearChanged();
@@ -107,7 +123,7 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
         else emit KeyUp(key);
         args[0] = Variant(key.keyCode);
         args[1] = Variant(key.shift);
-        enterPressed_ = name == "KeyDown" && key.keyCode == kKeyEnter;
+        d_->enterPressed = name == "KeyDown" && key.keyCode == kKeyEnter;
     } else if (name == "KeyPress" && args.size() == 1) {
         KeyPressArgs key{args[0].ToInt16()};
         emit KeyPress(key);
@@ -122,7 +138,7 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
         args[2] = Variant(mouse.x);
         args[3] = Variant(mouse.y);
     }
-    if (name == "Click" || name == "DblClick") lastPress_ = QPoint(-1, -1);
+    if (name == "Click" || name == "DblClick") d_->lastPress = QPoint(-1, -1);
     AfterEvent(name);
     if (dayClicked) emit clicked(calValue());
     if (name == "DblClick" || activation) emit activated(calValue());

@@ -5,16 +5,17 @@
 #include <QString>
 #include <QVariantList>
 #include <memory>
-#include <vector>
 
 #include "calendar/QvCalendar.h"
+#include "host/Export.h"
 #include "host/PropertyBag.h"
 #include "host/WidgetEvents.h"
-#include "qt/QtConvert.h"
 #include "qt/QvControlWidget.h"
 #include "qt/QvEnums.h"
 
 namespace VemoCalendar {
+
+struct QvCalendarWidgetPrivate;
 
 // The by-reference argument of KeyPress: a handler may change or clear (0) the key.
 struct KeyPressArgs {
@@ -33,7 +34,7 @@ struct KeyPressArgs {
 //
 // The month list and year box of the drop-down row are the QComboBox "cbxMonth" and the
 // QLineEdit "txtYear", made when the row is first shown (findChild finds them from then on).
-class QvCalendarWidget : public QvControlWidget {
+class VEMOCALENDAR_EXPORT QvCalendarWidget : public QvControlWidget {
     Q_OBJECT
     Q_PROPERTY(QDate calValue READ calValue WRITE setCalValue NOTIFY calValueChanged)
     Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
@@ -74,7 +75,8 @@ class QvCalendarWidget : public QvControlWidget {
     Q_PROPERTY(QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectionChanged DESIGNABLE false STORED false)
 
 public:
-    // A new calendar as a developer places it: the control's defaults, 280 x 200 pixels.
+    // A new calendar as a developer places it: the control's defaults, 280 x 200 pixels. `host`
+    // is for the library's own tests; programs leave it null (the application's host).
     explicit QvCalendarWidget(QWidget* parent = nullptr, QtHost* host = nullptr, const QString& name = "QvCalendar1");
     // A stored calendar: its properties read from `bag` (a damaged bag throws ControlError, as
     // the control's load does; the widget is not made).
@@ -83,9 +85,9 @@ public:
     ~QvCalendarWidget() override;
 
     // The control itself, for its full C++ interface (which raises ControlError).
-    QvCalendar& control() const { return *calendar_; }
+    QvCalendar& control() const;
     // Saves every stored property into `bag`.
-    void writeProperties(PropertyBag& bag) const { calendar_->UserControl_WriteProperties(bag); }
+    void writeProperties(PropertyBag& bag) const;
     // 280 x 200 pixels, the size of a newly placed calendar.
     QSize sizeHint() const override { return {280, 200}; }
     // The smallest size at which the day numbers and the titles in calFont stay readable.
@@ -154,7 +156,7 @@ public:
     bool calOutline() const { return Get("calOutline").ToBool(); }
     bool setCalOutline(bool value) { return Set("calOutline", Variant(value)); }
     // The title bar's text.
-    QString calCaption() const { return ToQString(Get("calCaption").ToString()); }
+    QString calCaption() const { return TextOf("calCaption"); }
     bool setCalCaption(const QString& value) { return SetText("calCaption", value); }
     // Short or long month names; a value outside the enumeration is refused.
     enumCALMonthTitle calMonthTitle() const { return Enum<enumCALMonthTitle>("calMonthTitle"); }
@@ -163,7 +165,7 @@ public:
     enumCALDayTitle calDayTitle() const { return Enum<enumCALDayTitle>("calDayTitle"); }
     bool setCalDayTitle(enumCALDayTitle value) { return SetInt32("calDayTitle", value); }
     // "VemoCalendar" with the library's version.
-    QString calVersion() const { return ToQString(Get("calVersion").ToString()); }
+    QString calVersion() const { return TextOf("calVersion"); }
 
     // The twelve class colours (system colours are resolved through the widget's palette).
 #define VEMO_COLOR_PROPERTY(Name, Setter)                   \
@@ -193,7 +195,7 @@ public:
 
 public slots:
     // Refills the grid and raises the change events that are due.
-    void Refresh() { calendar_->Refresh(); }
+    void Refresh();
 
 signals:
     // NOTIFY signals, after the control's change notification for the property (calValue's also
@@ -259,12 +261,9 @@ private:
     void Create(QtHost* host, const QString& name, PropertyBag* bag);
     void Dispatch(std::string_view name, std::span<Variant> args);
     void ValueAnnounced(QDate value) override;
-    QvCalendar* calendar_ = nullptr;
     bool PressedOnADay() const;
-    std::vector<const QtNode*> days_;  // the 42 day cells, looked up once
-    QDate page_;
-    QPoint lastPress_{-1, -1};
-    bool enterPressed_ = false;
+
+    std::unique_ptr<QvCalendarWidgetPrivate> d_;
 };
 
 }  // namespace VemoCalendar

@@ -1,26 +1,59 @@
 #include "qt/QvControlWidget.h"
 
 #include <QEvent>
+#include <exception>
+#include <new>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <cmath>
 
-#include "qt/QtConvert.h"
+#include "qt/accessibility/QtAccessible.h"
+#include "qt/backend/QtConvert.h"
+#include "qt/backend/QtHost.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 
-void QvControlWidget::BindSite(std::unique_ptr<QtControlSite> site, Control& control) {
-    site_ = std::move(site);
-    control_ = &control;
-    site_->onPropertyChanged = [this](std::string_view property) { OnPropertyChanged(property); };
+QvControlWidget::QvControlWidget(QWidget* parent) : QWidget(parent), d_(std::make_unique<QvControlWidgetPrivate>(*this)) {
+    InstallQtAccessibility();
+}
+
+// The control goes with its site, before the surface it draws on.
+QvControlWidget::~QvControlWidget() { d_->site.reset(); }
+
+QtControlSite& SiteOf(const QvControlWidget& widget) { return *widget.d_->site; }
+
+QtControlSite& QvControlWidget::MakeSite(QtHost* host, const QString& name) {
+    QtHost& h = host ? *host : QtHost::ForApplication();
+    d_->site = std::make_unique<QtControlSite>(h, d_->surface, FromQString(name));
+    return *d_->site;
+}
+
+void QvControlWidget::BindSite(Control& control) {
+    d_->control = &control;
+    d_->site->onPropertyChanged = [this](std::string_view property) { OnPropertyChanged(property); };
 }
 
 void QvControlWidget::StartNotifying() {
-    announcedValue_ = Get("calValue").ToDate();
-    notifying_ = true;
+    d_->announcedValue = Get("calValue").ToDate();
+    d_->notifying = true;
 }
 
-Variant QvControlWidget::Get(std::string_view name) const { return control_->GetProperty(name); }
+Variant QvControlWidget::Get(std::string_view name) const { return d_->control->GetProperty(name); }
+
+template <class MakeValue>
+bool QvControlWidget::SetFrom(std::string_view name, MakeValue&& make) {
+    try {
+        d_->control->SetProperty(name, make());
+        return true;
+    } catch (const ControlError& e) {
+        return Refuse(name, e);
+    } catch (const std::bad_alloc&) {
+        return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
+    } catch (const std::exception& e) {
+        return Refuse(name, ControlError(kErrInternal, std::string("Internal error: ") + e.what()));
+    }
+}
 
 bool QvControlWidget::Set(std::string_view name, const Variant& value) {
     return SetFrom(name, [&] { return value; });
@@ -73,6 +106,8 @@ bool QvControlWidget::SetColor(std::string_view name, const QColor& color) {
     return SetFrom(name, [&] { return Variant(static_cast<int32_t>(FromQColor(color))); });
 }
 
+QString QvControlWidget::TextOf(std::string_view name) const { return ToQString(Get(name).ToString()); }
+
 bool QvControlWidget::SetText(std::string_view name, const QString& text) {
     return SetFrom(name, [&] { return Variant(FromQString(text)); });
 }
@@ -103,7 +138,7 @@ void QvControlWidget::OnPropertyChanged(std::string_view name) {
 
 // The Q_PROPERTYs carry the control's names, so the meta-object finds each NOTIFY signal.
 void QvControlWidget::EmitNotify(std::string_view name) {
-    if (!notifying_) return;
+    if (!d_->notifying) return;
     const QMetaObject* meta = metaObject();
     const int index = meta->indexOfProperty(std::string(name).c_str());
     if (index < 0) return;
@@ -114,10 +149,10 @@ void QvControlWidget::EmitNotify(std::string_view name) {
 
 // A set of calValue notifies before its Refresh raises ValueChanged: announce each new value once.
 void QvControlWidget::CheckValue() {
-    if (!notifying_) return;
+    if (!d_->notifying) return;
     const Date value = Get("calValue").ToDate();
-    if (value == announcedValue_ || (std::isnan(value.value) && std::isnan(announcedValue_.value))) return;
-    announcedValue_ = value;
+    if (value == d_->announcedValue || (std::isnan(value.value) && std::isnan(d_->announcedValue.value))) return;
+    d_->announcedValue = value;
     EmitNotify("calValue");
     ValueAnnounced(ToQDate(value));
 }
@@ -125,15 +160,15 @@ void QvControlWidget::CheckValue() {
 // Qt's enabled state is the outer one: disabling the widget also gives the control its disabled
 // state and look; enabling it undoes only what disabling did.
 void QvControlWidget::changeEvent(QEvent* event) {
-    QtControlSurface::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange || !control_) return;
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || !d_->control) return;
     if (!isEnabled()) {
         if (Get("Enabled").ToBool()) {
-            disabledByQt_ = true;
+            d_->disabledByQt = true;
             Set("Enabled", Variant(false));
         }
-    } else if (disabledByQt_) {
-        disabledByQt_ = false;
+    } else if (d_->disabledByQt) {
+        d_->disabledByQt = false;
         if (!Get("Enabled").ToBool()) Set("Enabled", Variant(true));
     }
 }

@@ -5,29 +5,36 @@
 #include <QImage>
 #include <QString>
 #include <QVariantList>
-#include <exception>
-#include <new>
+#include <QWidget>
+#include <memory>
 #include <span>
 #include <string_view>
 
 #include "host/Control.h"
 #include "host/ControlError.h"
+#include "host/Export.h"
 #include "host/Variant.h"
-#include "qt/QtControlSite.h"
 #include "qt/QvEnums.h"
 
 namespace VemoCalendar {
+
+class QtControlSite;
+class QtHost;
+struct QvControlWidgetPrivate;
 
 // What the two Qt wrapper widgets share: the by-name path to their control turned into Qt's
 // conventions. No exception leaves it: a value the control refuses keeps the old one, the setter
 // returns false and propertyRefused is emitted once. Every change notification of the control
 // emits the NOTIFY signal of the Q_PROPERTY of the same name, then PropertyChanged.
-class QvControlWidget : public QtControlSurface {
+//
+// The widget is the control's own surface: it draws the control's windowless parts and hands
+// them its input. Its state sits behind a private pointer, so that the backend can change
+// without touching this header.
+class VEMOCALENDAR_EXPORT QvControlWidget : public QWidget {
     Q_OBJECT
 
 public:
-    // The control's site on the Qt host.
-    QtControlSite& site() const { return *site_; }
+    ~QvControlWidget() override;
     // Qt's disabled state also disables the control (its Enabled false, its disabled look); see
     // changeEvent.
 
@@ -42,10 +49,12 @@ signals:
     void propertyRefused(const QString& name, int number, const QString& description);
 
 protected:
-    explicit QvControlWidget(QWidget* parent) : QtControlSurface(parent) {}
+    explicit QvControlWidget(QWidget* parent);
 
+    // The control's site on `host` (the application's when null), named `name`.
+    QtControlSite& MakeSite(QtHost* host, const QString& name);
     // Hooks the site's change notifications; call once the control is attached.
-    void BindSite(std::unique_ptr<QtControlSite> site, Control& control);
+    void BindSite(Control& control);
     // Call once the control holds its first values: later changes are measured against them.
     void StartNotifying();
 
@@ -53,10 +62,6 @@ protected:
     // Writes by name; false (after propertyRefused) when the control refuses.
     bool Set(std::string_view name, const Variant& value);
     bool Refuse(std::string_view name, const ControlError& error);
-    // Writes the value that `make` returns. Whatever the conversion or the control throws, also
-    // std::bad_alloc (7, "Out of memory"), is a refusal: the old value stays.
-    template <class MakeValue>
-    bool SetFrom(std::string_view name, MakeValue&& make);
 
     QDate DateOf(std::string_view name) const;
     // A null or out-of-range QDate is no date: refused with 380 like any invalid value.
@@ -72,6 +77,7 @@ protected:
     QColor ColorOf(std::string_view name) const;
     // An invalid QColor() is no colour: refused with 380 like a null date.
     bool SetColor(std::string_view name, const QColor& color);
+    QString TextOf(std::string_view name) const;
     bool SetText(std::string_view name, const QString& text);
     bool SetInt32(std::string_view name, int value) { return Set(name, Variant(static_cast<int32_t>(value))); }
 
@@ -88,30 +94,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend QtControlSite& SiteOf(const QvControlWidget& widget);
+    // Writes the value that `make` returns. Whatever the conversion or the control throws, also
+    // std::bad_alloc (7, "Out of memory"), is a refusal: the old value stays.
+    template <class MakeValue>
+    bool SetFrom(std::string_view name, MakeValue&& make);
     void OnPropertyChanged(std::string_view name);
     void EmitNotify(std::string_view name);
     void CheckValue();
 
-    std::unique_ptr<QtControlSite> site_;
-    Control* control_ = nullptr;
-    bool notifying_ = false;
-    Date announcedValue_;
-    // The control's Enabled was turned off because Qt disabled the widget, to be undone with it.
-    bool disabledByQt_ = false;
+    std::unique_ptr<QvControlWidgetPrivate> d_;
 };
-
-template <class MakeValue>
-bool QvControlWidget::SetFrom(std::string_view name, MakeValue&& make) {
-    try {
-        control_->SetProperty(name, make());
-        return true;
-    } catch (const ControlError& e) {
-        return Refuse(name, e);
-    } catch (const std::bad_alloc&) {
-        return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
-    } catch (const std::exception& e) {
-        return Refuse(name, ControlError(kErrInternal, std::string("Internal error: ") + e.what()));
-    }
-}
 
 }  // namespace VemoCalendar

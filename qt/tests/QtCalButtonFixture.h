@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "QtTestHost.h"
-#include "qt/QtHost.h"
+#include "qt/backend/QtHost.h"
 #include "qt/QvCalButtonWidget.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 
@@ -31,7 +32,7 @@ protected:
         text1_ = MakeTextBox("Text1", QRect(100, 60, 120, 24), Qt::red);
         text2_ = MakeTextBox("Text2", QRect(310, 290, 80, 24), Qt::green);
         button_ = new QvCalButtonWidget(form_.get(), host_.get(), "QvCalButton1");
-        button_->site().Move(600, 300, 1215, 375);
+        SiteOf(*button_).Move(600, 300, 1215, 375);
         QObject::connect(button_, &QvCalButtonWidget::EventRaised, button_,
                          [this](const QString& name, const QVariantList& args) {
                              events_.push_back(name.toStdString());
@@ -57,7 +58,7 @@ protected:
         return box;
     }
 
-    QtControlSite& Site() const { return button_->site(); }
+    QtControlSite& Site() const { return SiteOf(*button_); }
     QtControlSite& CalendarSite() const { return *host_->ConstituentOf(Site(), "QvCalendar1"); }
     QWidget& ButtonSurface() const { return *button_; }
     QtNode& CalendarNode(const std::string& name, int index = -1) const {

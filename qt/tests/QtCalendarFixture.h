@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "QtTestHost.h"
-#include "qt/QtHost.h"
+#include "qt/backend/QtHost.h"
 #include "qt/QvCalendarWidget.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 
@@ -24,7 +25,7 @@ protected:
         form_ = std::make_unique<QWidget>();
         form_->resize(400, 300);
         calendar_ = new QvCalendarWidget(form_.get(), host_.get(), "QvCalendar1");
-        calendar_->site().Move(150, 150, 4200, 3000);
+        SiteOf(*calendar_).Move(150, 150, 4200, 3000);
         QObject::connect(calendar_, &QvCalendarWidget::EventRaised, calendar_,
                          [this](const QString& name, const QVariantList&) { events_.push_back(name.toStdString()); });
         form_->show();
@@ -35,7 +36,7 @@ protected:
         host_.reset();
     }
 
-    QtControlSite& Site() const { return calendar_->site(); }
+    QtControlSite& Site() const { return SiteOf(*calendar_); }
     QtNode& Node(const std::string& name, int index = -1) const {
         return QtWidgetFactory::Node(*Site().Factory().Find(name, index));
     }

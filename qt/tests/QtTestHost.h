@@ -2,7 +2,7 @@
 #include <QLocale>
 #include <memory>
 
-#include "qt/QtHost.h"
+#include "qt/backend/QtHost.h"
 
 namespace VemoCalendar {
 

@@ -4,7 +4,8 @@
 
 #include "QtCalButtonFixture.h"
 #include "QtCalendarFixture.h"
-#include "qt/QtAccessible.h"
+#include "qt/accessibility/QtAccessible.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -101,7 +102,7 @@ TEST_F(QtAccessibleCalendarTest, TheDaysAreATableOfCellsNamedWithTheirFullDate) 
 }
 
 TEST_F(QtAccessibleCalendarTest, FirstDayMondayMovesTheHeadersAndThePreviousMonthDays) {
-    calendar_->site().GetControl().SetProperty("calFirstDayofWeek", Variant(int16_t{2}));
+    SiteOf(*calendar_).GetControl().SetProperty("calFirstDayofWeek", Variant(int16_t{2}));
     QAccessibleTableInterface* grid = Table().tableInterface();
     EXPECT_EQ(Names(ChildrenOf(Table(), QAccessible::ColumnHeader)).value(0), "Monday");
     EXPECT_EQ(grid->cellAt(0, 0)->text(QAccessible::Name), "Monday, 26 May 1997");
@@ -164,7 +165,7 @@ TEST_F(QtAccessibleCalendarTest, AKeyStepMovesFocusAndSelectionWithItsEvents) {
 }
 
 TEST_F(QtAccessibleCalendarTest, DisabledCalendarsDaysSayDisabled) {
-    calendar_->site().GetControl().SetProperty("Enabled", Variant(false));
+    SiteOf(*calendar_).GetControl().SetProperty("Enabled", Variant(false));
     EXPECT_TRUE(Table().tableInterface()->cellAt(2, 2)->state().disabled);
 }
 

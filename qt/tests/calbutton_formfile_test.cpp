@@ -4,6 +4,7 @@
 
 #include "QtCalButtonFixture.h"
 #include "formfile/FormFile.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -119,7 +120,7 @@ TEST_F(QtCalButtonTest, ALoadedButtonOpensItsPopupAtTheStoredSize) {
     std::unique_ptr<QvCalButtonWidget> loaded = RoundTrip(*button_, *host_, *form_);
     delete button_;
     button_ = loaded.release();
-    button_->site().Move(600, 300, 1215, 375);
+    SiteOf(*button_).Move(600, 300, 1215, 375);
     button_->show();
     Press();
     Settle();

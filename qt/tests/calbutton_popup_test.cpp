@@ -3,7 +3,8 @@
 #include <QTimer>
 
 #include "QtCalButtonFixture.h"
-#include "qt/QtControlSite.h"
+#include "qt/backend/QtControlSite.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -131,17 +132,17 @@ TEST_F(QtCalButtonTest, FocusGoingToAnotherControlClosesThePopupButAClickOnTheEm
 
 TEST_F(QtCalButtonTest, AClickOnADayOfAnotherCalendarClosesThePopup) {
     auto* other = new QvCalendarWidget(form_.get(), host_.get(), "QvCalendar2");
-    other->site().Move(4425, 600, 1500, 2400);
+    SiteOf(*other).Move(4425, 600, 1500, 2400);
     other->show();
     Press();
     Settle();
     ASSERT_TRUE(button_->popupOpen());
-    QtNode& picture = QtWidgetFactory::Node(other->site().Get<PictureSurface>("Picture1"));
-    QtNode& day = QtWidgetFactory::Node(other->site().Get<Panel>("pnlCalNum", 20));
+    QtNode& picture = QtWidgetFactory::Node(SiteOf(*other).Get<PictureSurface>("Picture1"));
+    QtNode& day = QtWidgetFactory::Node(SiteOf(*other).Get<Panel>("pnlCalNum", 20));
     QTest::mouseClick(picture.Window(), Qt::LeftButton, {}, day.PixelRect().center());
     Settle();
     EXPECT_FALSE(button_->popupOpen());
-    EXPECT_EQ(host_->FocusedSite(), &other->site());
+    EXPECT_EQ(host_->FocusedSite(), &SiteOf(*other));
 }
 
 TEST_F(QtCalButtonTest, ThePopupStaysOpenWhileTheAboutBoxIsUp) {
@@ -187,7 +188,7 @@ TEST_F(QtCalButtonTest, DestroyingTheButtonTakesItsPopupOffTheForm) {
     EXPECT_TRUE(window.isNull());
     // What is left on the form is its two text boxes.
     for (QWidget* child : form_->findChildren<QWidget*>()) {
-        EXPECT_EQ(dynamic_cast<QtControlSurface*>(child), nullptr) << child->objectName().toStdString();
+        EXPECT_EQ(QtControlSurface::Of(*child), nullptr) << child->objectName().toStdString();
         EXPECT_EQ(dynamic_cast<QtConstituentFrame*>(child), nullptr) << child->objectName().toStdString();
     }
 }

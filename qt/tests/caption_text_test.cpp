@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "qt/QtCaptionText.h"
+#include "qt/backend/QtCaptionText.h"
 
 namespace VemoCalendar {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "qt/QtConvert.h"
+#include "qt/backend/QtConvert.h"
 
 namespace VemoCalendar {
 namespace {

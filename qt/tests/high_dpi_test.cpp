@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "QtCalendarFixture.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -20,7 +21,7 @@ protected:
 
 TEST_P(QtHighDpiTest, BevelsArePureWholePixelLinesAndCellsMeetWithoutSeams) {
     const double ratio = GetParam();
-    calendar_->site().GetControl().SetProperty("calAppearance", Variant(int16_t{2}));  // raised days
+    SiteOf(*calendar_).GetControl().SetProperty("calAppearance", Variant(int16_t{2}));  // raised days
     const QImage image = RenderAt(ratio);
     const QColor light(255, 255, 255), shadow(128, 128, 128);
     for (int k : {9, 17, 25}) {

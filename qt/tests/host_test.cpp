@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "qt/backend/QtConvert.h"
+#include "qt/QvControlWidget_p.h"
 #include "host/ControlError.h"
 
 #include "QtCalendarFixture.h"
@@ -16,16 +18,16 @@ TEST(QtHostUnits, TwipsFollowTheScreenDensity) {
         host.SetTwipsPerPixel(factor);
         QWidget form;
         QvCalendarWidget calendar(&form, &host);
-        calendar.site().Move(0, 0, 4200, 3000);
+        SiteOf(calendar).Move(0, 0, 4200, 3000);
         EXPECT_EQ(calendar.width(), static_cast<int>(std::nearbyint(4200 / factor))) << factor;
         EXPECT_EQ(calendar.height(), static_cast<int>(std::nearbyint(3000 / factor))) << factor;
         EXPECT_EQ(calendar.calWidth(), 4200) << "reads back what was set";
-        const auto& surface = calendar.site().Get<PictureSurface>("Picture1");
+        const auto& surface = SiteOf(calendar).Get<PictureSurface>("Picture1");
         EXPECT_EQ(surface.ClientWidth(), calendar.width());
         // The month/year row's interior is in twips: its 45-twip margin is 3, 4.5 or 6 pixels.
         calendar.setCalShowDropdownMonth(true);
-        const QRect list = QtWidgetFactory::Node(calendar.site().Get<DropDownList>("cbxMonth")).PixelRect();
-        const QRect row = QtWidgetFactory::Node(calendar.site().Get<Panel>("pnlMonthYear")).PixelRect();
+        const QRect list = QtWidgetFactory::Node(SiteOf(calendar).Get<DropDownList>("cbxMonth")).PixelRect();
+        const QRect row = QtWidgetFactory::Node(SiteOf(calendar).Get<Panel>("pnlMonthYear")).PixelRect();
         EXPECT_EQ(list.left() - row.left(), static_cast<int>(std::nearbyint(45 / factor))) << factor;
     }
 }
@@ -54,8 +56,8 @@ TEST(QtHostLocale, CalendarShowsTheLocalesNames) {
     host.SetLocale(QLocale(QLocale::German, QLocale::Germany));
     QWidget form;
     QvCalendarWidget calendar(&form, &host);
-    EXPECT_EQ(calendar.site().Get<Panel>("pnlText").Caption(), "März 1997");
-    EXPECT_EQ(calendar.site().Get<Panel>("pnlCalDay", 2).Caption(), "M");
+    EXPECT_EQ(SiteOf(calendar).Get<Panel>("pnlText").Caption(), "März 1997");
+    EXPECT_EQ(SiteOf(calendar).Get<Panel>("pnlCalDay", 2).Caption(), "M");
 }
 
 TEST(QtHostToday, TodayIsTheSystemDateUnlessFixed) {
@@ -112,7 +114,7 @@ TEST(QtHostWidgets, ListReportsClickOnlyWhenItsIndexChanges) {
     QtHost host;
     QWidget form;
     QvCalendarWidget calendar(&form, &host);
-    auto& factory = calendar.site().Factory();
+    auto& factory = SiteOf(calendar).Factory();
     DropDownList& list = factory.CreateDropDownList(nullptr, "lstTest");
     int clicks = 0;
     list.Events().Click = [&clicks] { ++clicks; };
@@ -132,7 +134,7 @@ TEST(QtHostWidgets, CommandButtonRefusesValuesOutsideItsRanges) {
     QtHost host;
     QWidget form;
     QvCalendarWidget calendar(&form, &host);
-    CommandButton& button = calendar.site().Factory().CreateCommandButton(nullptr, "cmdTest", -1);
+    CommandButton& button = SiteOf(calendar).Factory().CreateCommandButton(nullptr, "cmdTest", -1);
     EXPECT_THROW(button.SetBevelWidth(11), ControlError);
     EXPECT_THROW(button.SetFont3D(5), ControlError);
     EXPECT_THROW(button.SetAutoSize(3), ControlError);
@@ -183,7 +185,7 @@ TEST(QtWrapper, PropertiesAndAStoredBagRoundTrip) {
     EXPECT_EQ(loaded.calCaption(), "Termine");
     EXPECT_EQ(loaded.calSelectedDayBackColor(), QColor(0, 128, 0));
     EXPECT_EQ(loaded.calFirstDayofWeek(), VemocalMonday);
-    EXPECT_EQ(loaded.site().Get<Panel>("pnlTitleBar1").Caption(), " Termine");
+    EXPECT_EQ(SiteOf(loaded).Get<Panel>("pnlTitleBar1").Caption(), " Termine");
 }
 
 TEST(QtWrapper, DamagedBagFailsTheLoadWithTypeMismatch) {

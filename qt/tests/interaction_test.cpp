@@ -3,7 +3,8 @@
 #include <QTimer>
 
 #include "QtCalendarFixture.h"
-#include "qt/QtEventGuard.h"
+#include "qt/backend/QtEventGuard.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -221,7 +222,7 @@ TEST_F(QtCalendarTest, ErrorRaisedInAnEventHandlerDuringAClickIsReportedNotFatal
     std::vector<int32_t> reported;
     SetQtEventErrorHandler([&](const ControlError& e) { reported.push_back(e.number); });
     QObject::connect(calendar_, &QvCalendarWidget::ValueChanged, calendar_,
-                     [this] { calendar_->site().GetControl().SetProperty("calMinYear", Variant(int32_t{1})); });
+                     [this] { SiteOf(*calendar_).GetControl().SetProperty("calMinYear", Variant(int32_t{1})); });
     const int k = CellOf("Next");
     ASSERT_GT(k, 0);
     QTest::mouseClick(&Surface(), Qt::LeftButton, {}, CellRect(k).center());
@@ -229,7 +230,7 @@ TEST_F(QtCalendarTest, ErrorRaisedInAnEventHandlerDuringAClickIsReportedNotFatal
     EXPECT_EQ(reported, std::vector<int32_t>{380});
     EXPECT_EQ(calendar_->calValue().month(), 7);  // the click itself was taken
     // Set from code, the same refusal reaches the caller.
-    EXPECT_THROW(calendar_->site().GetControl().SetProperty("calMinYear", Variant(int32_t{1})), ControlError);
+    EXPECT_THROW(SiteOf(*calendar_).GetControl().SetProperty("calMinYear", Variant(int32_t{1})), ControlError);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "QtCalButtonFixture.h"
 #include "qt/QvCalendarWidget.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -28,7 +29,7 @@ protected:
         before_->setObjectName("Before");
         before_->setGeometry(5, 5, 60, 22);
         calendar_ = new QvCalendarWidget(form_.get(), host_.get(), "QvCalendar1");
-        calendar_->site().Move(1200, 150, 4200, 3000);
+        SiteOf(*calendar_).Move(1200, 150, 4200, 3000);
         after_ = new QLineEdit(form_.get());
         after_->setObjectName("After");
         after_->setGeometry(400, 5, 60, 22);
@@ -44,8 +45,8 @@ protected:
         form_.reset();
         host_.reset();
     }
-    Widget* W(const std::string& name, int index = -1) const { return calendar_->site().Factory().Find(name, index); }
-    Widget* Active() const { return calendar_->site().ActiveChild(); }
+    Widget* W(const std::string& name, int index = -1) const { return SiteOf(*calendar_).Factory().Find(name, index); }
+    Widget* Active() const { return SiteOf(*calendar_).ActiveChild(); }
     static void Settle() {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
     }

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "QtCalButtonFixture.h"
-#include "qt/QtPropertyPageSite.h"
-#include "qt/QtPropertyPagesDialog.h"
+#include "qt/dialogs/QtPropertyPageSite.h"
+#include "qt/dialogs/QtPropertyPagesDialog.h"
 
 namespace VemoCalendar {
 namespace {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "QtCalendarFixture.h"
-#include "qt/QtPropertyPageSite.h"
-#include "qt/QtPropertyPagesDialog.h"
-#include "qt/QtStockPages.h"
+#include "qt/dialogs/QtPropertyPageSite.h"
+#include "qt/dialogs/QtPropertyPagesDialog.h"
+#include "qt/dialogs/QtStockPages.h"
 
 namespace VemoCalendar {
 namespace {

@@ -6,8 +6,9 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "qt/QtHost.h"
+#include "qt/backend/QtHost.h"
 #include "qt/QvCalendarWidget.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -26,7 +27,7 @@ TEST(TwipsPerPixel, SizeAControlInLogicalPixels) {
     QtHost host;
     QWidget form;
     QvCalendarWidget calendar(&form, &host, "QvCalendar1");
-    calendar.site().Move(0, 0, 4200, 3000);
+    SiteOf(calendar).Move(0, 0, 4200, 3000);
     EXPECT_EQ(calendar.width(), qRound(4200 / kTwipsPerLogicalPixel));
     EXPECT_EQ(calendar.height(), qRound(3000 / kTwipsPerLogicalPixel));
 }

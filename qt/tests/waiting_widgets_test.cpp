@@ -5,7 +5,8 @@
 #include <QLineEdit>
 
 #include "QtCalendarFixture.h"
-#include "qt/QtConvert.h"
+#include "qt/backend/QtConvert.h"
+#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
 namespace {
@@ -80,12 +81,12 @@ TEST(QtWaitingWidgets, ARowShownBeforeTheFormIsMadeWithTheForm) {
     QWidget form;
     form.resize(400, 300);
     auto* calendar = new QvCalendarWidget(&form, host.get(), "QvCalendar1");
-    calendar->site().Move(150, 150, 4200, 3000);
+    SiteOf(*calendar).Move(150, 150, 4200, 3000);
     calendar->setCalShowDropdownMonth(true);
-    EXPECT_TRUE(QtWidgetFactory::Node(MonthList(calendar->site())).WindowPending()) << "nothing is on screen yet";
+    EXPECT_TRUE(QtWidgetFactory::Node(MonthList(SiteOf(*calendar))).WindowPending()) << "nothing is on screen yet";
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QWidget* list = QtWidgetFactory::Node(MonthList(calendar->site())).Window();
+    QWidget* list = QtWidgetFactory::Node(MonthList(SiteOf(*calendar))).Window();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(static_cast<QComboBox*>(list)->currentText(), "June");
@@ -114,7 +115,7 @@ TEST_F(QtCalendarTest, ATextBoxInsideAPlainQtWidgetIsMadeAtOnce) {
 class QtWaitingWidgetsTest : public testing::Test {
 protected:
     QtWaitingWidgetsTest() : calendar_(&form_, &host_) {}
-    QtWidgetFactory& Factory() { return calendar_.site().Factory(); }
+    QtWidgetFactory& Factory() { return SiteOf(calendar_).Factory(); }
 
     QtHost host_;
     QWidget form_;
