@@ -11,6 +11,7 @@
 #include "calendar/QvCalendar.h"
 #include "host/Control.h"
 #include "host/ControlSite.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
@@ -23,7 +24,7 @@ namespace VemoCalendar {
 // calendar's rules apply (error 380 reaches the caller, and the host is then not notified), and
 // an accepted write is notified under the same name. The face properties live in the button
 // widget. The button raises the events of both parts as its own, with their own arguments.
-class QvCalButton : public Control, private ConstituentEvents {
+class VEMOCALENDAR_EXPORT QvCalButton : public Control, private ConstituentEvents {
 public:
     explicit QvCalButton(ControlSite& site);
     QvCalButton(const QvCalButton&) = delete;

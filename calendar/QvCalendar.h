@@ -12,6 +12,7 @@
 #include "host/ControlSite.h"
 #include "host/Date.h"
 #include "host/FontObject.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
@@ -21,7 +22,7 @@ namespace VemoCalendar {
 // The calendar has no displayed month of its own: everything shows the month of calValue, and
 // every navigation changes calValue and calls Refresh. Setters validate (error 380, nothing
 // changed), store, notify the host under the property's name, then apply.
-class QvCalendar : public Control {
+class VEMOCALENDAR_EXPORT QvCalendar : public Control {
 public:
     explicit QvCalendar(ControlSite& site);
     QvCalendar(const QvCalendar&) = delete;

@@ -7,31 +7,13 @@
 #include <QtDesigner/QDesignerPropertyEditorInterface>
 #include <QtDesigner/QExtensionManager>
 
-#include "about/CalendarIcon.h"
-#include "calbutton/ButtonPicture.h"
 #include "designer/PropertyPagesCommand.h"
 #include "designer/RefusedEditStep.h"
 #include "designer/VemoTaskMenu.h"
-#include "qt/backend/QtConvert.h"
 #include "qt/QvCalButtonWidget.h"
 #include "qt/QvCalendarWidget.h"
 
 namespace VemoCalendar {
-
-namespace {
-
-QIcon IconFrom(const PictureRef& picture) {
-    QImage image = picture ? ToQImage(*picture) : QImage();
-    if (image.isNull()) return {};
-    if (image.size() != QSize(16, 16))
-        image = image.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QIcon(QPixmap::fromImage(image));
-}
-
-}  // namespace
-
-QIcon CalendarBoxIcon() { return IconFrom(MakeCalendarIcon(16)); }
-QIcon CalButtonBoxIcon() { return IconFrom(MakeButtonPicture()); }
 
 VemoWidgetPlugin::VemoWidgetPlugin(Description description, QObject* parent)
     : QObject(parent), d_(std::move(description)) {}
@@ -99,13 +81,13 @@ VemoDesignerPlugin::VemoDesignerPlugin(QObject* parent) : QObject(parent) {
          QStringLiteral("qt/QvCalendarWidget.h"), QStringLiteral("Month calendar: pick a date with the mouse or the keys"),
          QStringLiteral("A month calendar with a title bar, scroll arrows, month and year lists and a day grid; "
                         "calValue is the selected date."),
-         QSize(280, 200), &CalendarBoxIcon, [](QWidget* p) -> QWidget* { return new QvCalendarWidget(p); }},
+         QSize(280, 200), &QvCalendarWidget::widgetIcon, [](QWidget* p) -> QWidget* { return new QvCalendarWidget(p); }},
         this));
     widgets_.append(new VemoWidgetPlugin(
         {QStringLiteral("VemoCalendar::QvCalButtonWidget"), QStringLiteral("qvCalButton"),
          QStringLiteral("qt/QvCalButtonWidget.h"), QStringLiteral("Date button: drops a calendar down to pick a date"),
          QStringLiteral("A button that opens a calendar over the form; calValue is the date picked in it."),
-         QSize(81, 25), &CalButtonBoxIcon, [](QWidget* p) -> QWidget* { return new QvCalButtonWidget(p); }},
+         QSize(81, 25), &QvCalButtonWidget::widgetIcon, [](QWidget* p) -> QWidget* { return new QvCalButtonWidget(p); }},
         this));
 }
 

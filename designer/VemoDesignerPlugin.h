@@ -65,7 +65,5 @@ private:
 };
 
 // The 16 x 16 widget-box icons, drawn from the controls' own pictures.
-QIcon CalendarBoxIcon();
-QIcon CalButtonBoxIcon();
 
 }  // namespace VemoCalendar

@@ -7,22 +7,10 @@
 #include <QUndoStack>
 
 #include "designer/PropertyPagesCommand.h"
-#include "qt/dialogs/QtPropertyPagesDialog.h"
 #include "qt/QvCalButtonWidget.h"
 #include "qt/QvCalendarWidget.h"
-#include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
-
-namespace {
-
-Control* ControlOf(QWidget* widget) {
-    if (auto* calendar = qobject_cast<QvCalendarWidget*>(widget)) return &calendar->control();
-    if (auto* button = qobject_cast<QvCalButtonWidget*>(widget)) return &button->control();
-    return nullptr;
-}
-
-}  // namespace
 
 VemoTaskMenu::VemoTaskMenu(QvControlWidget* widget, QObject* parent)
     : QObject(parent), widget_(widget), action_(new QAction(QStringLiteral("Property Pages…"), this)) {
@@ -44,10 +32,9 @@ void VemoTaskMenu::OpenPages() {
         }
     }
     const auto run = [this](const QList<QWidget*>& selection) {
-        std::vector<Control*> controls;
-        for (QWidget* w : selection) controls.push_back(ControlOf(w));
-        QtPropertyPagesDialog dialog(SiteOf(*widget_).Host(), controls, widget_->window());
-        dialog.exec();
+        QList<QvControlWidget*> controls;
+        for (QWidget* w : selection) controls.append(static_cast<QvControlWidget*>(w));
+        QvControlWidget::execPropertyPages(controls, widget_->window());
     };
     if (!form) {
         // Outside a form (a preview) there is no undo stack: the dialog writes directly.

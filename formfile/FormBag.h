@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/PropertyBag.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
@@ -12,7 +13,7 @@ namespace VemoCalendar {
 // default: a date equal to today or a font equal to the container's font would otherwise come
 // back different on a later day or in another container. Keys keep the order of their first
 // write, so a saved form reads in the order the control wrote it.
-class FormBag : public PropertyBag {
+class VEMOCALENDAR_EXPORT FormBag : public PropertyBag {
 public:
     Variant ReadProperty(std::string_view key, const Variant& defaultValue) override;
     void WriteProperty(std::string_view key, const Variant& value, const Variant& defaultValue) override;

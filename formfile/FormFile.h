@@ -7,6 +7,7 @@
 
 #include "formfile/FormBag.h"
 #include "formfile/FormFileError.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
@@ -46,16 +47,16 @@ struct FormFile {
 // sizes, counts and geometry past the bounds above are refused naming the bound. Reading takes
 // time and memory linear in the file's size. A value whose type
 // does not suit its key is not the file's concern: the control refuses it when it loads.
-FormFile ParseFormFile(std::string_view json);
-FormFile ReadFormFile(const std::filesystem::path& path);
+VEMOCALENDAR_EXPORT FormFile ParseFormFile(std::string_view json);
+VEMOCALENDAR_EXPORT FormFile ReadFormFile(const std::filesystem::path& path);
 
 // Throws FormFileError for what could not be read back: a string past its bound or not UTF-8,
 // a number that is not finite, geometry or a control count past its bound, a picture past its
 // bound, or a document larger than a form file.
-std::string FormatFormFile(const FormFile& form);
+VEMOCALENDAR_EXPORT std::string FormatFormFile(const FormFile& form);
 // Writes beside the old file and renames over it, so the old form stays whole if anything fails.
 // Once the new form is in place, temporary files that earlier saves of this same form left
 // behind when killed are removed (only those whose process no longer runs).
-void WriteFormFile(const std::filesystem::path& path, const FormFile& form);
+VEMOCALENDAR_EXPORT void WriteFormFile(const std::filesystem::path& path, const FormFile& form);
 
 }  // namespace VemoCalendar

@@ -4,11 +4,12 @@
 #include "host/PropertyBag.h"
 #include "host/PropertyTarget.h"
 #include "host/WidgetEvents.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
 // The notifications a host delivers to a control, named as the control's handlers.
-class Control : public PropertyTarget {
+class VEMOCALENDAR_EXPORT Control : public PropertyTarget {
 public:
     virtual std::string_view TypeName() const = 0;
 

@@ -3,10 +3,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/Export.h"
+
 namespace VemoCalendar {
 
 // The one error type of the library: a numbered error as the host reports it to the caller.
-struct ControlError : std::runtime_error {
+struct VEMOCALENDAR_EXPORT ControlError : std::runtime_error {
     ControlError(int32_t number, std::string description)
         : std::runtime_error(description), number(number), description(std::move(description)) {}
     int32_t number;

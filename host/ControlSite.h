@@ -14,11 +14,12 @@
 #include "host/ParentForm.h"
 #include "host/Variant.h"
 #include "host/WidgetFactory.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
 // Screen facts a control or dialog needs; twips are 1/1440 inch.
-class ScreenMetrics {
+class VEMOCALENDAR_EXPORT ScreenMetrics {
 public:
     virtual ~ScreenMetrics() = default;
     virtual double TwipsPerPixelX() const = 0;
@@ -28,26 +29,26 @@ public:
 };
 
 // What dialogs (the About box, message boxes) need of the host.
-class DialogHost : public ScreenMetrics {
+class VEMOCALENDAR_EXPORT DialogHost : public ScreenMetrics {
 public:
     virtual std::unique_ptr<Dialog> CreateDialog(const std::string& name) = 0;
     virtual LibraryIdentity Library() const = 0;
 };
 
 class Control;
-class ConstituentSite;
+class VEMOCALENDAR_EXPORT ConstituentSite;
 
 // What a control that owns another control (a constituent) hears of it: the constituent's events,
 // with the constituent's own argument references, so that a change the owner's host makes to a
 // by-reference argument reaches the constituent when the call returns.
-class ConstituentEvents {
+class VEMOCALENDAR_EXPORT ConstituentEvents {
 public:
     virtual ~ConstituentEvents() = default;
     virtual void ConstituentEvent(std::string_view name, std::span<Variant> args) = 0;
 };
 
 // Everything a control asks of the container that holds it.
-class ControlSite : public ScreenMetrics {
+class VEMOCALENDAR_EXPORT ControlSite : public ScreenMetrics {
 public:
     virtual WidgetFactory& Widgets() = 0;
 

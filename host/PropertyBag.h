@@ -2,11 +2,12 @@
 #include <string_view>
 
 #include "host/Variant.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
 // The host's store of a control's saved properties.
-class PropertyBag {
+class VEMOCALENDAR_EXPORT PropertyBag {
 public:
     virtual ~PropertyBag() = default;
     // The stored value, or `defaultValue` when the key is absent.

@@ -4,12 +4,13 @@
 
 #include "host/PropertyInfo.h"
 #include "host/Variant.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
 // Anything whose properties can be read and written by name: the path of the property pages and
 // of the drop-down button. A name the object lacks raises error 438.
-class PropertyTarget {
+class VEMOCALENDAR_EXPORT PropertyTarget {
 public:
     virtual ~PropertyTarget() = default;
     virtual Variant GetProperty(std::string_view name) const = 0;

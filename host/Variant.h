@@ -7,13 +7,14 @@
 #include "host/Date.h"
 #include "host/FontObject.h"
 #include "host/PictureObject.h"
+#include "host/Export.h"
 
 namespace VemoCalendar {
 
 // A tagged value crossing the host boundary: property bags, by-name properties, event arguments.
 // Conversions that cannot be made throw ControlError 13 "Type mismatch"; numbers outside the
 // target type throw 6 "Overflow". Fractions round half to even.
-class Variant {
+class VEMOCALENDAR_EXPORT Variant {
 public:
     enum class Kind { Empty, Boolean, Integer, Long, Single, Double, Date, String, Color, Font, Picture };
 

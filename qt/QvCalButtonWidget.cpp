@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "calbutton/ButtonPicture.h"
 #include "host/ControlError.h"
+#include "qt/backend/QtConvert.h"
 #include "qt/backend/QtControlSite.h"
 #include "qt/backend/QtHost.h"
 #include "qt/QvControlWidget_p.h"
@@ -20,6 +22,8 @@ QvCalButtonWidget::QvCalButtonWidget(PropertyBag& bag, QWidget* parent, QtHost* 
 }
 
 QvCalButtonWidget::~QvCalButtonWidget() = default;
+
+QIcon QvCalButtonWidget::widgetIcon() { return ToQIcon(MakeButtonPicture(), 16); }
 
 QvCalButton& QvCalButtonWidget::control() const { return *button_; }
 void QvCalButtonWidget::writeProperties(PropertyBag& bag) const { button_->UserControl_WriteProperties(bag); }

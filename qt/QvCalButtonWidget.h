@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <QVariantList>
@@ -93,6 +94,8 @@ public:
     QvCalButton& control() const;
     // Saves every stored property into `bag`.
     void writeProperties(PropertyBag& bag) const;
+    // The control's 16 x 16 icon (its face picture), as a widget box shows it.
+    static QIcon widgetIcon();
     // 81 x 25 pixels, the size of a newly placed button.
     QSize sizeHint() const override { return {81, 25}; }
     // Room for the face's picture and a line of Font, inside the bevel.

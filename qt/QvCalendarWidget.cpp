@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "about/CalendarIcon.h"
 #include "qt/backend/QtControlSite.h"
+#include "qt/backend/QtConvert.h"
 #include "qt/backend/QtHost.h"
 #include "qt/QvControlWidget_p.h"
 
@@ -34,6 +36,8 @@ QvCalendarWidget::QvCalendarWidget(PropertyBag& bag, QWidget* parent, QtHost* ho
 }
 
 QvCalendarWidget::~QvCalendarWidget() = default;
+
+QIcon QvCalendarWidget::widgetIcon() { return ToQIcon(MakeCalendarIcon(16), 16); }
 
 QvCalendar& QvCalendarWidget::control() const { return *d_->calendar; }
 void QvCalendarWidget::writeProperties(PropertyBag& bag) const { d_->calendar->UserControl_WriteProperties(bag); }

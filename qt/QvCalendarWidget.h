@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 #include <QVariantList>
 #include <memory>
@@ -88,6 +89,8 @@ public:
     QvCalendar& control() const;
     // Saves every stored property into `bag`.
     void writeProperties(PropertyBag& bag) const;
+    // The control's 16 x 16 icon, as a widget box shows it.
+    static QIcon widgetIcon();
     // 280 x 200 pixels, the size of a newly placed calendar.
     QSize sizeHint() const override { return {280, 200}; }
     // The smallest size at which the day numbers and the titles in calFont stay readable.

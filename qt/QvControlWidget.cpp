@@ -10,6 +10,7 @@
 #include "qt/accessibility/QtAccessible.h"
 #include "qt/backend/QtConvert.h"
 #include "qt/backend/QtHost.h"
+#include "qt/dialogs/QtPropertyPagesDialog.h"
 #include "qt/QvControlWidget_p.h"
 
 namespace VemoCalendar {
@@ -22,6 +23,13 @@ QvControlWidget::QvControlWidget(QWidget* parent) : QWidget(parent), d_(std::mak
 QvControlWidget::~QvControlWidget() { d_->site.reset(); }
 
 QtControlSite& SiteOf(const QvControlWidget& widget) { return *widget.d_->site; }
+
+bool QvControlWidget::execPropertyPages(const QList<QvControlWidget*>& controls, QWidget* parent) {
+    if (controls.isEmpty()) return false;
+    std::vector<Control*> selection;
+    for (QvControlWidget* widget : controls) selection.push_back(widget->d_->control);
+    return QtPropertyPagesDialog::Run(controls.front()->d_->site->Host(), std::move(selection), parent);
+}
 
 QtControlSite& QvControlWidget::MakeSite(QtHost* host, const QString& name) {
     QtHost& h = host ? *host : QtHost::ForApplication();

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <QList>
 #include <QVariantList>
 #include <QWidget>
 #include <memory>
@@ -35,6 +36,11 @@ class VEMOCALENDAR_EXPORT QvControlWidget : public QWidget {
 
 public:
     ~QvControlWidget() override;
+    // Opens the Property Pages dialog (modal) for `controls`, all of one class, as a designer's
+    // task menu or a program's Properties command does: the control's own page, then the stock
+    // Color, Font and Picture pages. OK and Apply write through the controls' properties; a
+    // value a control refuses is reported and the dialog stays open. True when closed with OK.
+    static bool execPropertyPages(const QList<QvControlWidget*>& controls, QWidget* parent = nullptr);
     // Qt's disabled state also disables the control (its Enabled false, its disabled look); see
     // changeEvent.
 

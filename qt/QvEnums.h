@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "calendar/Enumerations.h"
+#include "host/Export.h"
 
 // The library's eight enumerations made known to Qt's meta-object system under their own names,
 // so that property editors, QVariant and .ui files show and take `VemocalBottom` and its peers.
@@ -10,7 +11,7 @@
 // below to learn the constants' names, and each constant is checked against the control's table
 // by the tests.
 namespace VemoCalendar {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(VEMOCALENDAR_EXPORT)
 
 #ifdef Q_MOC_RUN
 enum enumCALFirstDayofWeek { VemocalSunday, VemocalMonday, VemocalTuesday, VemocalWednesday, VemocalThursday,

@@ -225,4 +225,11 @@ QCursor CursorOf(int mousePointer, const PictureRef& mouseIcon) {
     }
 }
 
+QIcon ToQIcon(const PictureRef& picture, int side) {
+    QImage image = picture ? ToQImage(*picture) : QImage();
+    if (image.isNull()) return {};
+    if (image.size() != QSize(side, side)) image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(QPixmap::fromImage(image));
+}
+
 }  // namespace VemoCalendar

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QString>
@@ -45,6 +46,9 @@ FontObject FromQFont(const QFont& font);
 
 QImage ToQImage(const PictureObject& picture);
 PictureRef FromQImage(const QImage& image);
+// The picture as a `side` x `side` icon, scaled keeping its aspect when it has another size; a
+// null icon for no picture.
+QIcon ToQIcon(const PictureRef& picture, int side);
 
 // A null QDate for what is no date (NaN, infinities, outside 100..9999).
 QDate ToQDate(Date date);
