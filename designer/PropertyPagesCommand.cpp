@@ -1,20 +1,29 @@
 #include "designer/PropertyPagesCommand.h"
 
 #include <QMetaProperty>
+#include <QPixmap>
 #include <QWidget>
 
 namespace VemoCalendar {
 
 namespace {
 int quietDepth = 0;
+
+// A pixmap has no ==: two are the same value when their pixels are.
+bool SameValue(const QVariant& a, const QVariant& b) {
+    const QMetaType pixmap = QMetaType::fromType<QPixmap>();
+    if (a.metaType() == pixmap && b.metaType() == pixmap) return a.value<QPixmap>().toImage() == b.value<QPixmap>().toImage();
+    return a == b;
 }
+}  // namespace
 
 QuietRefusals::QuietRefusals() { ++quietDepth; }
 QuietRefusals::~QuietRefusals() { --quietDepth; }
 bool QuietRefusals::Active() { return quietDepth > 0; }
 
 PropertySnapshot SnapshotOf(const QWidget& widget) {
-    PropertySnapshot snapshot;
+    // The page's width and height resize the widget: the form learns of that as its geometry.
+    PropertySnapshot snapshot{{"geometry", widget.geometry()}};
     const QMetaObject* meta = widget.metaObject();
     for (int i = QWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
@@ -27,7 +36,7 @@ PropertySnapshot SnapshotOf(const QWidget& widget) {
 PropertySnapshot ChangedProperties(const PropertySnapshot& before, const PropertySnapshot& after) {
     PropertySnapshot changed;
     for (qsizetype i = 0; i < after.size(); ++i) {
-        if (i >= before.size() || before[i].name != after[i].name || before[i].value != after[i].value)
+        if (i >= before.size() || before[i].name != after[i].name || !SameValue(before[i].value, after[i].value))
             changed.append(after[i]);
     }
     return changed;
@@ -38,14 +47,14 @@ bool WriteUntilSettled(QWidget& widget, const PropertySnapshot& targets, const P
     for (qsizetype pass = 0; pass <= targets.size(); ++pass) {
         bool settled = true;
         for (const PropertyValue& target : targets) {
-            if (widget.property(target.name.constData()) == target.value) continue;
+            if (SameValue(widget.property(target.name.constData()), target.value)) continue;
             write(widget, target.name, target.value);
             settled = false;
         }
         if (settled) return true;
     }
     for (const PropertyValue& target : targets)
-        if (widget.property(target.name.constData()) != target.value) return false;
+        if (!SameValue(widget.property(target.name.constData()), target.value)) return false;
     return true;
 }
 

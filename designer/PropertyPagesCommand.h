@@ -9,8 +9,8 @@ class QWidget;
 
 namespace VemoCalendar {
 
-// A widget's Designer-visible property values: its own Q_PROPERTYs (not QWidget's) that are
-// designable and writable, in declaration order.
+// A widget's Designer-visible property values: its geometry, then its own Q_PROPERTYs (not
+// QWidget's) that are designable and writable, in declaration order.
 struct PropertyValue {
     QByteArray name;
     QVariant value;

@@ -31,8 +31,9 @@ void QvCalButtonWidget::writeProperties(PropertyBag& bag) const { button_->UserC
 void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
     QtControlSite& s = MakeSite(host, name);
     s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
-    s.SetWidth(sizeHint().width() * s.TwipsPerPixelX());
-    s.SetHeight(sizeHint().height() * s.TwipsPerPixelY());
+    // A new button's size, 1215 x 375 twips, whatever its font.
+    s.SetWidth(81 * s.TwipsPerPixelX());
+    s.SetHeight(25 * s.TwipsPerPixelY());
     auto control = std::make_unique<QvCalButton>(s);
     button_ = control.get();
     s.Attach(std::move(control));
@@ -48,7 +49,7 @@ void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* b
 // The 20 x 20 face picture or a line of the face's font, inside a two-pixel bevel on each side.
 QSize QvCalButtonWidget::minimumSizeHint() const {
     const QFontMetrics metrics(buttonFont());
-    const int side = std::max(20, metrics.height()) + 8;
+    const int side = std::max(20, metrics.height()) + 4;
     return {side, side};
 }
 

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QVariantList>
 #include <memory>
@@ -37,10 +38,10 @@ class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE setBevelWidth NOTIFY BevelWidthChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
     Q_PROPERTY(int Font3D READ Font3D WRITE setFont3D NOTIFY Font3DChanged)
-    Q_PROPERTY(QImage MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
+    Q_PROPERTY(QPixmap MouseIcon READ mouseIconPixmap WRITE setMouseIcon NOTIFY MouseIconChanged)
     Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
     Q_PROPERTY(bool Outline READ Outline WRITE setOutline NOTIFY OutlineChanged)
-    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture NOTIFY PictureChanged)
+    Q_PROPERTY(QPixmap Picture READ picturePixmap WRITE setPicture NOTIFY PictureChanged)
     Q_PROPERTY(bool RoundedCorners READ RoundedCorners WRITE setRoundedCorners NOTIFY RoundedCornersChanged)
     Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
     Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
@@ -96,8 +97,9 @@ public:
     void writeProperties(PropertyBag& bag) const;
     // The control's 16 x 16 icon (its face picture), as a widget box shows it.
     static QIcon widgetIcon();
-    // 81 x 25 pixels, the size of a newly placed button.
-    QSize sizeHint() const override { return {81, 25}; }
+    // The size of a newly placed button, 81 x 25 pixels, grown to minimumSizeHint where its font
+    // needs more.
+    QSize sizeHint() const override { return QSize(81, 25).expandedTo(minimumSizeHint()); }
     // Room for the face's picture and a line of Font, inside the bevel.
     QSize minimumSizeHint() const override;
 
@@ -128,6 +130,11 @@ public:
     bool setMouseIcon(const QImage& image) { return SetImage("MouseIcon", image); }
     QImage Picture() const { return ImageOf("Picture"); }
     bool setPicture(const QImage& image) { return SetImage("Picture", image); }
+    // The same two pictures as pixmaps, the type Designer's property editor and .ui files know.
+    QPixmap mouseIconPixmap() const { return QPixmap::fromImage(MouseIcon()); }
+    bool setMouseIcon(const QPixmap& pixmap) { return setMouseIcon(pixmap.toImage()); }
+    QPixmap picturePixmap() const { return QPixmap::fromImage(Picture()); }
+    bool setPicture(const QPixmap& pixmap) { return setPicture(pixmap.toImage()); }
     QString Caption() const { return TextOf("Caption"); }
     bool setCaption(const QString& value) { return SetText("Caption", value); }
     QString calCaption() const { return TextOf("calCaption"); }

@@ -53,7 +53,7 @@ void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* ba
     if (bag) d_->calendar->UserControl_ReadProperties(*bag);
     else d_->calendar->UserControl_InitProperties();
     // The properties' refresh ended in a layout pass; a new size brings another.
-    const QSize hint = sizeHint();
+    const QSize hint(280, 200);  // a new calendar's size, whatever the fonts
     s.Resize(hint.width() * s.TwipsPerPixelX(), hint.height() * s.TwipsPerPixelY());
     // Grows with a layout in both directions, as QCalendarWidget does.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -68,8 +68,8 @@ class VEMOCALENDAR_EXPORT QvCalendarWidget : public QvControlWidget {
     Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont NOTIFY calFontChanged)
     Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont NOTIFY calMonthYearTitleFontChanged)
     Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont NOTIFY calScrollArrowsFontChanged)
-    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth NOTIFY calWidthChanged STORED false)
-    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight NOTIFY calHeightChanged STORED false)
+    Q_PROPERTY(int calWidth READ calWidth WRITE setCalWidth NOTIFY calWidthChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(int calHeight READ calHeight WRITE setCalHeight NOTIFY calHeightChanged DESIGNABLE false STORED false)
     Q_PROPERTY(QString calVersion READ calVersion STORED false)
     Q_PROPERTY(bool calLeapYear READ calLeapYear STORED false)
     Q_PROPERTY(int calJulianDateValue READ calJulianDateValue STORED false)
@@ -91,8 +91,9 @@ public:
     void writeProperties(PropertyBag& bag) const;
     // The control's 16 x 16 icon, as a widget box shows it.
     static QIcon widgetIcon();
-    // 280 x 200 pixels, the size of a newly placed calendar.
-    QSize sizeHint() const override { return {280, 200}; }
+    // The size of a newly placed calendar, 280 x 200 pixels, grown to minimumSizeHint where the
+    // fonts need more.
+    QSize sizeHint() const override { return QSize(280, 200).expandedTo(minimumSizeHint()); }
     // The smallest size at which the day numbers and the titles in calFont stay readable.
     QSize minimumSizeHint() const override;
 

@@ -40,8 +40,11 @@ TEST(PropertySnapshot, HoldsTheControlsDesignableProperties) {
     // Read-only facts and the Qt-name aliases are not the form's to write.
     EXPECT_FALSE(names.contains("calVersion"));
     EXPECT_FALSE(names.contains("selectedDate"));
-    // QWidget's own properties stay Designer's.
-    EXPECT_FALSE(names.contains("geometry"));
+    // QWidget's own properties stay Designer's, but for the geometry that the page's width and
+    // height change (calWidth and calHeight are not designable: the geometry is).
+    EXPECT_FALSE(names.contains("toolTip"));
+    EXPECT_FALSE(names.contains("calWidth"));
+    EXPECT_EQ(names.front(), "geometry");
 }
 
 TEST(PropertySnapshot, ChangedPropertiesAreTheDifferingOnes) {
@@ -49,9 +52,10 @@ TEST(PropertySnapshot, ChangedPropertiesAreTheDifferingOnes) {
     const PropertySnapshot before = SnapshotOf(calendar);
     calendar.setCalCaption("Other");
     calendar.setCalOutline(!calendar.calOutline());
+    calendar.setCalWidth(calendar.calWidth() + 150);
     QList<QByteArray> changed;
     for (const PropertyValue& value : ChangedProperties(before, SnapshotOf(calendar))) changed.append(value.name);
-    EXPECT_EQ(changed, QList<QByteArray>({"calCaption", "calOutline"}));
+    EXPECT_EQ(changed, QList<QByteArray>({"geometry", "calCaption", "calOutline"}));
 }
 
 // Year limits that pass each other are only accepted in one order: written in declaration order
