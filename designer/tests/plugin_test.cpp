@@ -2,12 +2,16 @@
 // library linked in, widgets reached only through Qt's meta-object system.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QPluginLoader>
+#include <QPixmap>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUiLoader>
 #include <QWidget>
 #include <QXmlStreamReader>
@@ -218,6 +222,29 @@ TEST_F(FormLoad, ButtonHasTheFormsValues) {
     EXPECT_EQ(button->property("Caption").toString(), QStringLiteral("Pick"));
     EXPECT_EQ(Key(*button, "AutoSize"), QStringLiteral("VemobtnPictureToButton"));
     EXPECT_EQ(Key(*button, "calDayTitle"), QStringLiteral("VemocalDayLong"));
+}
+
+// A picture set in Designer is a pixmap file the .ui names; loaded, the button holds its pixels.
+TEST(FormPicture, AButtonsPictureFromAFormKeepsItsPixels) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage picture(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(40 * x + 1, 60 * y + 2, 7 * x * y + 3));
+    ASSERT_TRUE(picture.save(folder.filePath("face.png")));
+    QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="Form">
+        <widget class="VemoCalendar::QvCalButtonWidget" name="button1">
+         <property name="Picture"><pixmap>face.png</pixmap></property>
+        </widget></widget></ui>)";
+    QBuffer buffer(&form);
+    QUiLoader loader;
+    loader.addPluginPath(QStringLiteral(VEMO_PLUGINS_DIR) + "/designer");
+    loader.setWorkingDirectory(QDir(folder.path()));
+    const std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+    ASSERT_NE(loaded, nullptr) << loader.errorString().toStdString();
+    QWidget* button = loaded->findChild<QWidget*>("button1");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->property("Picture").value<QPixmap>().toImage().convertToFormat(QImage::Format_ARGB32), picture);
 }
 
 }  // namespace
