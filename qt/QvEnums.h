@@ -35,4 +35,36 @@ Q_ENUM_NS(enumCALDayTitle)
 Q_ENUM_NS(enumCALAlignment)
 Q_ENUM_NS(enumBTNAutoSize)
 
+// The button face's text effect and mouse pointer, which the control keeps as plain numbers, named
+// as the Button page lists them, so that Designer offers them by name. Values outside these stay
+// settable by number and are refused by the control as any bad value is.
+enum QvFont3D {
+    Font3DNone = 0,
+    Font3DRaisedLightShading = 1,
+    Font3DRaisedHeavyShading = 2,
+    Font3DInsetLightShading = 3,
+    Font3DInsetHeavyShading = 4
+};
+Q_ENUM_NS(QvFont3D)
+enum QvMousePointer {
+    PointerDefault = 0,
+    PointerArrow = 1,
+    PointerCross = 2,
+    PointerIBeam = 3,
+    PointerIcon = 4,
+    PointerSize = 5,
+    PointerSizeNESW = 6,
+    PointerSizeNS = 7,
+    PointerSizeNWSE = 8,
+    PointerSizeWE = 9,
+    PointerUpArrow = 10,
+    PointerHourGlass = 11,
+    PointerNoDrop = 12,
+    PointerArrowAndHourGlass = 13,
+    PointerArrowAndQuestion = 14,
+    PointerSizeAll = 15,
+    PointerCustom = 99
+};
+Q_ENUM_NS(QvMousePointer)
+
 }  // namespace VemoCalendar

@@ -88,7 +88,7 @@ TEST_F(QtCalButtonTest, EveryStoredSettingSurvivesAFormFileOnDisk) {
     QFont underlined("DejaVu Sans", 9);
     underlined.setUnderline(true);
     ASSERT_TRUE(b.setButtonFont(underlined) && b.setAutoSize(VemobtnPictureToButton) && b.setBevelWidth(3) && b.setCaption("Date"));
-    ASSERT_TRUE(b.setFont3D(2) && b.setMousePointer(99) && b.setOutline(true) && b.setRoundedCorners(true));
+    ASSERT_TRUE(b.setFont3D(Font3DRaisedHeavyShading) && b.setMousePointer(PointerCustom) && b.setOutline(true) && b.setRoundedCorners(true));
     ASSERT_TRUE(b.setMouseIcon(Checker(16, Qt::black, Qt::white)) && b.setPicture(Checker(24, QColor(0, 0, 255, 128), Qt::yellow)));
 
     FormBag written;

@@ -124,6 +124,19 @@ TEST_F(QtCalButtonTest, ARefusedValueThroughSetPropertyThrowsNothingAndKeepsTheO
     for (const RefusalCase& c : cases) ExpectRefusedKeepingTheOldValue(*button_, c);
 }
 
+// Designer offers the face's text effect and pointer by name; code may still set them by number.
+TEST_F(QtCalButtonTest, Font3DAndMousePointerHaveNamesAndStillTakeNumbers) {
+    for (const char* property : {"Font3D", "MousePointer"}) {
+        const QMetaProperty meta = button_->metaObject()->property(button_->metaObject()->indexOfProperty(property));
+        EXPECT_TRUE(meta.isEnumType()) << property;
+    }
+    EXPECT_TRUE(button_->setProperty("Font3D", "Font3DInsetLightShading"));
+    EXPECT_EQ(button_->control().Font3D(), 3);
+    EXPECT_TRUE(button_->setProperty("MousePointer", 99));
+    EXPECT_EQ(button_->MousePointer(), PointerCustom);
+    ExpectRefusedKeepingTheOldValue(*button_, {"Font3D", 5});
+}
+
 TEST_F(QtCalButtonTest, APixelSizedFontGetsItsPointSize) {
     QFont font("Arial");
     font.setPixelSize(16);
