@@ -124,6 +124,9 @@ public:
         if (!node_) return {};
         if (t == QAccessible::Name) return Name();
         if (t == QAccessible::Description && Is(*node_, "pnlCalNum")) return CellClass();
+        // Tab goes round the arrows; a screen-reader user must hear how to get out.
+        if (t == QAccessible::Description && Is(*node_, "cmdButton"))
+            return QStringLiteral("Tab moves to the next arrow; Shift+Tab or Ctrl+Tab leaves them");
         return {};
     }
 

@@ -113,6 +113,8 @@ TEST_F(QtAccessibleCalendarTest, ArrowsAreButtonsThatPressAndTitlesAreStaticText
     QAccessibleInterface& table = Table();
     const auto arrows = ChildrenOf(table, QAccessible::Button);
     ASSERT_EQ(Names(arrows), (QStringList{"Previous year", "Previous month", "Next month", "Next year"}));
+    for (QAccessibleInterface* arrow : arrows)
+        EXPECT_EQ(arrow->text(QAccessible::Description), "Tab moves to the next arrow; Shift+Tab or Ctrl+Tab leaves them");
     QAccessibleActionInterface* press = arrows[2]->actionInterface();
     ASSERT_NE(press, nullptr);
     EXPECT_TRUE(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
