@@ -365,13 +365,18 @@ bool QtHost::FilterTab(QWidget& widget, QKeyEvent& key) {
 }
 
 // Focus that Qt's own Tab brings into a control from outside lands on the control's first stop
-// (Shift+Tab: its last), whichever of the control's widgets Qt picked.
+// (Shift+Tab: its last), whichever of the control's widgets Qt picked. Focus given to a control's
+// own widget otherwise (setFocus() from code, a window's activation, a click on its margin) goes
+// on to its first stop too, as QCalendarWidget hands it to its view: keys work there at once.
 bool QtHost::FilterFocusIn(QWidget& widget, QFocusEvent& focus) {
-    if (routingTab_ || (focus.reason() != Qt::TabFocusReason && focus.reason() != Qt::BacktabFocusReason)) return false;
-    if (!nodes_.contains(&widget) && !sites_.contains(&widget)) return false;
+    if (routingTab_) return false;
+    const bool tab = focus.reason() == Qt::TabFocusReason || focus.reason() == Qt::BacktabFocusReason;
+    if (tab ? !nodes_.contains(&widget) && !sites_.contains(&widget) : !sites_.contains(&widget)) return false;
+    // A constituent's own widget (the pop-up calendar's) is its owner's matter.
+    if (!tab && SiteOfWidget(&widget)->Owner()) return false;
     QtControlSite* control = Outermost(SiteOfWidget(&widget));
     if (!control || &widget != QApplication::focusWidget()) return false;
-    if (lastFocusOut_ && Outermost(SiteOfWidget(lastFocusOut_)) == control) return false;
+    if (tab && lastFocusOut_ && Outermost(SiteOfWidget(lastFocusOut_)) == control) return false;
     const bool backwards = focus.reason() == Qt::BacktabFocusReason;
     const std::vector<TabPlace> chain = TabChain(widget);
     const TabPlace* target = nullptr;

@@ -81,6 +81,16 @@ TEST_F(QtKeyboardTest, TabInPickADayOfAnotherMonthAndLeaveBothWays) {
     EXPECT_EQ(calendar_->calValue(), QDate(1997, 7, 11));
 }
 
+// A program that focuses the calendar from code reaches its day grid, as with QCalendarWidget.
+TEST_F(QtKeyboardTest, SetFocusFromCodeLeadsTheKeysToTheSelectedDay) {
+    calendar_->setFocus();
+    Settle();
+    EXPECT_EQ(Active(), W("pnlCalNum", 10));
+    Key(Qt::Key_Right);
+    EXPECT_EQ(calendar_->calValue(), QDate(1997, 6, 11));
+    EXPECT_TRUE(calendar_->hasFocus() || calendar_->isAncestorOf(QApplication::focusWidget()));
+}
+
 TEST_F(QtKeyboardTest, ArrowsKeepTheirTabButShiftAndCtrlTabMoveOn) {
     Key(Qt::Key_Tab);
     Key(Qt::Key_Tab);
@@ -179,6 +189,15 @@ TEST_F(QtButtonKeyboardTest, PressPickWithArrowsEnterClosesThenLeave) {
     Key(Qt::Key_Tab);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), text1_) << "Ctrl+Tab leaves the button, round to the first text box";
+}
+
+TEST_F(QtButtonKeyboardTest, SetFocusFromCodeLetsSpacePressTheButton) {
+    button_->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(host_->FocusedWidget(), static_cast<Widget*>(&Site().Get<CommandButton>("SSCommand1")));
+    Key(Qt::Key_Space);
+    Settle();
+    EXPECT_TRUE(button_->popupOpen());
 }
 
 TEST_F(QtButtonKeyboardTest, CtrlTabFromTheOpenPopUpLeavesTheWholeButtonAndClosesIt) {
