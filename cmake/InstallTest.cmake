@@ -2,13 +2,7 @@
 # would (find_package only) and runs it; any step that fails fails the test. A shared build must
 # give a program that loads the installed libVemoCalendar.so.2, not a copy or the build tree's.
 file(REMOVE_RECURSE ${WORK_DIR})
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${ARGN}\n${out}\n${err}")
-  endif()
-  set(output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 set(prefix ${WORK_DIR}/prefix)
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 foreach(file include/VemoCalendar/qt/QvCalendarWidget.h ${LIBDIR}/cmake/VemoCalendar/VemoCalendarConfig.cmake

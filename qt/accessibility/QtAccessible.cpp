@@ -20,6 +20,8 @@
 namespace VemoCalendar {
 namespace {
 
+constexpr char kFocusPending[] = "vemoAccessibleFocusPending";
+
 
 // The registered interface of each windowless widget asked for, and the containers made so far
 // (events are sent only for widgets somebody has looked at).
@@ -203,11 +205,12 @@ private:
         }
         if (auto* button = dynamic_cast<QtCommandButton*>(node_)) {
             if (!button->Caption().empty()) return ToQString(button->Caption());
-            // A drop-down button with a picture face says the date it holds.
+            // A drop-down button with a picture face says what it is and the date it holds.
             if (auto* owner = ControlOf<QvCalButton>(*node_)) {
                 const Date value = owner->GetProperty("calValue").ToDate();
                 if (IsValidDate(value))
-                    return LocaleOf(*node_).toString(QDate(YearOf(value), MonthOf(value), DayOf(value)), QLocale::LongFormat);
+                    return QStringLiteral("Date, ") +
+                           LocaleOf(*node_).toString(QDate(YearOf(value), MonthOf(value), DayOf(value)), QLocale::LongFormat);
             }
             return {};
         }
@@ -398,11 +401,25 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 }
 
 
+// Qt announces a widget's own focus once its FocusIn has been delivered, so a painted child focused
+// during that delivery would be announced first and then lost behind its widget. A widget's focused
+// child is announced when the event loop next turns, once however often it moved by then.
 void SendFocus(QtNode& node) {
     QWidget& host = node.HostLayer().HostWidget();
-    if (!Containers().contains(&host) || !host.hasFocus()) return;
-    QAccessibleEvent event(InterfaceOf(node), QAccessible::Focus);
-    Send(event);
+    if (host.property(kFocusPending).toBool()) return;
+    host.setProperty(kFocusPending, true);
+    ElementLayer* layer = &node.HostLayer();
+    QMetaObject::invokeMethod(
+        &host,
+        [host = &host, layer] {
+            host->setProperty(kFocusPending, QVariant());
+            // Only a widget a reader knows (Qt's focus event for it has made its interface by now).
+            QtNode* focused = layer->FocusElement();
+            if (!focused || !host->hasFocus() || !Containers().contains(host)) return;
+            QAccessibleEvent event(InterfaceOf(*focused), QAccessible::Focus);
+            Send(event);
+        },
+        Qt::QueuedConnection);
 }
 
 void SendTagChange(QtNode& node, const std::string& oldTag) {

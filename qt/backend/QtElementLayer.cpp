@@ -226,17 +226,22 @@ bool ElementLayer::KeyRelease(QKeyEvent& event) {
 }
 
 void ElementLayer::FocusIn(Qt::FocusReason reason) {
-    if (focus_ || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)) return;
-    // Tab arrives at the first stop, Shift+Tab at the last.
-    QtNode* chosen = nullptr;
-    for (QtNode* node : elements_)
-        if (node->TabStop() && node->ShownInHost() && node->EnabledInHost()) {
-            chosen = node;
-            if (reason == Qt::TabFocusReason) break;
+    if (!focus_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        // Tab arrives at the first stop, Shift+Tab at the last.
+        QtNode* chosen = nullptr;
+        for (QtNode* node : elements_)
+            if (node->TabStop() && node->ShownInHost() && node->EnabledInHost()) {
+                chosen = node;
+                if (reason == Qt::TabFocusReason) break;
+            }
+        if (chosen) {
+            focus_ = chosen;
+            chosen->OnFocusChanged();
         }
-    if (!chosen) return;
-    focus_ = chosen;
-    chosen->OnFocusChanged();
+    }
+    // Whoever mirrors the widgets hears which child has the keyboard now that this widget has it.
+    if (focus_)
+        if (QtNodeObserver* observer = CurrentQtNodeObserver()) observer->FocusMoved(*focus_);
 }
 
 }  // namespace VemoCalendar

@@ -152,6 +152,7 @@ TEST_F(QtAccessibleCalendarTest, AKeyStepMovesFocusAndSelectionWithItsEvents) {
     EXPECT_EQ(Table().focusChild(), selected);
     HeardEvents().clear();
     QTest::keyClick(&Surface(), Qt::Key_Right);
+    QApplication::processEvents();  // the focus is announced once the key's work is done
     EXPECT_EQ(calendar_->calValue(), QDate(1997, 6, 11));
     bool focus = false, selection = false, unselected = false;
     for (const Heard& h : HeardEvents()) {
@@ -194,6 +195,50 @@ TEST_F(QtAccessibleButtonTest, TheButtonIsADropDownThatOpensItsCalendarTable) {
     QAccessibleInterface* day = table->tableInterface()->cellAt(1, 2);
     EXPECT_EQ(day->text(QAccessible::Name), "Tuesday, June 10, 1997") << "the user's locale, here US English";
     EXPECT_TRUE(day->state().selected);
+}
+
+// Qt announces a widget's focus right after delivering its FocusIn; a reader settles on the last
+// focus it hears. The painted child's focus must come after the widget's, so it is sent once the
+// event loop turns: the button's face at Tab and when the pop-up closes, the selected day once the
+// pop-up opens, each with the date it holds.
+TEST_F(QtAccessibleButtonTest, FocusIsAnnouncedAfterTheWidgetsOwnOnTheButtonAndOnTheSelectedDay) {
+    SetQtAccessibleEventSpy([](QAccessibleEvent& event) { Listen(&event); });
+    QAccessible::queryAccessibleInterface(&ButtonSurface());  // a reader has looked at the form
+    std::vector<Heard> during;
+    const auto key = [&during](Qt::Key k) {
+        HeardEvents().clear();
+        QTest::keyClick(QApplication::focusWidget(), k);
+        during = HeardEvents();
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    };
+    const auto lastFocus = [] {
+        Heard last{QAccessible::Focus, QString(), false};
+        for (const Heard& h : HeardEvents())
+            if (h.type == QAccessible::Focus) last = h;
+        return last;
+    };
+    const auto focusedWhileDelivering = [&during] {
+        return std::any_of(during.begin(), during.end(), [](const Heard& h) { return h.type == QAccessible::Focus; });
+    };
+    text2_->setFocus();
+    QApplication::processEvents();
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(focusedWhileDelivering());
+    EXPECT_EQ(lastFocus().name, "Date, Tuesday, June 10, 1997");
+    EXPECT_TRUE(lastFocus().focused);
+    key(Qt::Key_Space);
+    ASSERT_TRUE(button_->popupOpen());
+    QAccessible::queryAccessibleInterface(&CalendarPicture());
+    key(Qt::Key_Right);
+    EXPECT_EQ(lastFocus().name, "Wednesday, June 11, 1997");
+    key(Qt::Key_Return);
+    ASSERT_FALSE(button_->popupOpen());
+    EXPECT_FALSE(focusedWhileDelivering());
+    EXPECT_EQ(lastFocus().name, "Date, Wednesday, June 11, 1997") << "the date just picked";
+    key(Qt::Key_Space);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(lastFocus().name, "Date, Wednesday, June 11, 1997");
+    SetQtAccessibleEventSpy({});
 }
 
 }  // namespace
