@@ -67,13 +67,13 @@ void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* ba
 }
 
 // Seven columns of two-digit days, and ten rows: title bar, month/year title, weekday titles, six
-// weeks and the arrows; each with room for a bevel.
+// weeks and the arrows; each a line of its font inside a one-pixel bevel.
 QSize QvCalendarWidget::minimumSizeHint() const {
     const QFontMetrics days(calFont());
     const QFontMetrics title(calMonthYearTitleFont());
     const int cell = std::max(days.horizontalAdvance(QStringLiteral("00")), days.horizontalAdvance(QStringLiteral("Wed"))) + 6;
     const int width = std::max(7 * cell, title.horizontalAdvance(QStringLiteral("September 9999")) + 12);
-    const int height = 7 * (days.height() + 4) + 3 * (title.height() + 4);
+    const int height = 7 * (days.height() + 2) + 3 * (title.height() + 2);
     return {width, height};
 }
 
