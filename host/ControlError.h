@@ -22,9 +22,8 @@ inline constexpr int32_t kErrNotSupported = 438;
 inline constexpr int32_t kErrOutOfMemory = 7;
 inline constexpr int32_t kErrInternal = 51;
 
-[[noreturn]] inline void ThrowInvalidPropertyValue() {
-    throw ControlError(kErrInvalidPropertyValue, "Invalid property value");
-}
+inline ControlError InvalidPropertyValue() { return ControlError(kErrInvalidPropertyValue, "Invalid property value"); }
+[[noreturn]] inline void ThrowInvalidPropertyValue() { throw InvalidPropertyValue(); }
 [[noreturn]] inline void ThrowTypeMismatch() { throw ControlError(kErrTypeMismatch, "Type mismatch"); }
 [[noreturn]] inline void ThrowOverflow() { throw ControlError(kErrOverflow, "Overflow"); }
 [[noreturn]] inline void ThrowNotSupported() {

@@ -25,8 +25,8 @@ QvCalButtonWidget::~QvCalButtonWidget() = default;
 
 QIcon QvCalButtonWidget::widgetIcon() { return ToQIcon(MakeButtonPicture(), 16); }
 
-QvCalButton& QvCalButtonWidget::control() const { return *button_; }
-void QvCalButtonWidget::writeProperties(PropertyBag& bag) const { button_->UserControl_WriteProperties(bag); }
+QvCalButton& QvCalButtonWidget::control() const { return static_cast<QvCalButton&>(AttachedControl()); }
+void QvCalButtonWidget::writeProperties(PropertyBag& bag) const { control().UserControl_WriteProperties(bag); }
 
 void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
     QtControlSite& s = MakeSite(host, name);
@@ -34,13 +34,13 @@ void QvCalButtonWidget::Create(QtHost* host, const QString& name, PropertyBag* b
     // A new button's size, 1215 x 375 twips, whatever its font.
     s.SetWidth(81 * s.TwipsPerPixelX());
     s.SetHeight(25 * s.TwipsPerPixelY());
-    auto control = std::make_unique<QvCalButton>(s);
-    button_ = control.get();
-    s.Attach(std::move(control));
-    BindSite(*button_);
-    if (bag) button_->UserControl_ReadProperties(*bag);
-    else button_->UserControl_InitProperties();
-    button_->UserControl_Resize();
+    auto owned = std::make_unique<QvCalButton>(s);
+    QvCalButton& button = *owned;
+    s.Attach(std::move(owned));
+    BindSite();
+    if (bag) button.UserControl_ReadProperties(*bag);
+    else button.UserControl_InitProperties();
+    button.UserControl_Resize();
     // Keeps its height in a layout and grows sideways, as a push button does.
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     StartNotifying();

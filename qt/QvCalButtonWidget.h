@@ -279,8 +279,6 @@ private:
     void Create(QtHost* host, const QString& name, PropertyBag* bag);
     void Dispatch(std::string_view name, std::span<Variant> args);
     void ValueAnnounced(QDate value) override { emit dateChanged(value); }
-
-    QvCalButton* button_ = nullptr;  // owned by the site
 };
 
 }  // namespace VemoCalendar

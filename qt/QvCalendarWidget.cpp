@@ -18,7 +18,6 @@ constexpr int16_t kKeyEnter = 13;
 }
 
 struct QvCalendarWidgetPrivate {
-    QvCalendar* calendar = nullptr;
     std::vector<const QtNode*> days;  // the 42 day cells, looked up once
     QDate page;
     QPoint lastPress{-1, -1};
@@ -39,19 +38,19 @@ QvCalendarWidget::~QvCalendarWidget() = default;
 
 QIcon QvCalendarWidget::widgetIcon() { return ToQIcon(MakeCalendarIcon(16), 16); }
 
-QvCalendar& QvCalendarWidget::control() const { return *d_->calendar; }
-void QvCalendarWidget::writeProperties(PropertyBag& bag) const { d_->calendar->UserControl_WriteProperties(bag); }
-void QvCalendarWidget::Refresh() { d_->calendar->Refresh(); }
+QvCalendar& QvCalendarWidget::control() const { return static_cast<QvCalendar&>(AttachedControl()); }
+void QvCalendarWidget::writeProperties(PropertyBag& bag) const { control().UserControl_WriteProperties(bag); }
+void QvCalendarWidget::Refresh() { control().Refresh(); }
 
 void QvCalendarWidget::Create(QtHost* host, const QString& name, PropertyBag* bag) {
     QtControlSite& s = MakeSite(host, name);
-    auto control = std::make_unique<QvCalendar>(s);
-    d_->calendar = control.get();
-    s.Attach(std::move(control));
-    BindSite(*d_->calendar);
+    auto owned = std::make_unique<QvCalendar>(s);
+    QvCalendar& calendar = *owned;
+    s.Attach(std::move(owned));
+    BindSite();
     s.onEvent = [this](std::string_view event, std::span<Variant> args) { Dispatch(event, args); };
-    if (bag) d_->calendar->UserControl_ReadProperties(*bag);
-    else d_->calendar->UserControl_InitProperties();
+    if (bag) calendar.UserControl_ReadProperties(*bag);
+    else calendar.UserControl_InitProperties();
     // The properties' refresh ended in a layout pass; a new size brings another.
     const QSize hint(280, 200);  // a new calendar's size, whatever the fonts
     s.Resize(hint.width() * s.TwipsPerPixelX(), hint.height() * s.TwipsPerPixelY());
@@ -79,9 +78,8 @@ QSize QvCalendarWidget::minimumSizeHint() const {
 
 bool QvCalendarWidget::setDateRange(QDate min, QDate max) {
     // Checked as a whole first, so that a refused range changes neither limit.
-    const ControlError invalid(380, "Invalid property value");
-    if (!min.isValid() || min.year() < 1600 || (max.isValid() && min > max)) return Refuse("calMinYear", invalid);
-    if (!max.isValid() || max.year() > 9999) return Refuse("calMaxYear", invalid);
+    if (!min.isValid() || min.year() < 1600 || (max.isValid() && min > max)) return Refuse("calMinYear", InvalidPropertyValue());
+    if (!max.isValid() || max.year() > 9999) return Refuse("calMaxYear", InvalidPropertyValue());
     // Raising both limits past the old maximum needs the maximum first, else the minimum first.
     if (min.year() > calMaxYear()) return setCalMaxYear(max.year()) && setCalMinYear(min.year());
     return setCalMinYear(min.year()) && setCalMaxYear(max.year());

@@ -27,7 +27,7 @@ QtControlSite& SiteOf(const QvControlWidget& widget) { return *widget.d_->site; 
 bool QvControlWidget::execPropertyPages(const QList<QvControlWidget*>& controls, QWidget* parent) {
     if (controls.isEmpty()) return false;
     std::vector<Control*> selection;
-    for (QvControlWidget* widget : controls) selection.push_back(widget->d_->control);
+    for (QvControlWidget* widget : controls) selection.push_back(&widget->AttachedControl());
     return QtPropertyPagesDialog::Run(controls.front()->d_->site->Host(), std::move(selection), parent);
 }
 
@@ -37,8 +37,9 @@ QtControlSite& QvControlWidget::MakeSite(QtHost* host, const QString& name) {
     return *d_->site;
 }
 
-void QvControlWidget::BindSite(Control& control) {
-    d_->control = &control;
+Control& QvControlWidget::AttachedControl() const { return d_->site->GetControl(); }
+
+void QvControlWidget::BindSite() {
     d_->site->onPropertyChanged = [this](std::string_view property) { OnPropertyChanged(property); };
 }
 
@@ -47,12 +48,12 @@ void QvControlWidget::StartNotifying() {
     d_->notifying = true;
 }
 
-Variant QvControlWidget::Get(std::string_view name) const { return d_->control->GetProperty(name); }
+Variant QvControlWidget::Get(std::string_view name) const { return AttachedControl().GetProperty(name); }
 
 template <class MakeValue>
 bool QvControlWidget::SetFrom(std::string_view name, MakeValue&& make) {
     try {
-        d_->control->SetProperty(name, make());
+        AttachedControl().SetProperty(name, make());
         return true;
     } catch (const ControlError& e) {
         return Refuse(name, e);
@@ -72,14 +73,10 @@ bool QvControlWidget::Refuse(std::string_view name, const ControlError& error) {
     return false;
 }
 
-namespace {
-const ControlError kInvalidValue(kErrInvalidPropertyValue, "Invalid property value");
-}
-
 QDate QvControlWidget::DateOf(std::string_view name) const { return ToQDate(Get(name).ToDate()); }
 
 bool QvControlWidget::SetDate(std::string_view name, QDate date) {
-    if (!date.isValid()) return Refuse(name, kInvalidValue);
+    if (!date.isValid()) return Refuse(name, InvalidPropertyValue());
     return SetFrom(name, [&] { return Variant(FromQDate(date)); });
 }
 
@@ -103,14 +100,14 @@ QImage QvControlWidget::ImageOf(std::string_view name) const {
 
 // A null image is the empty picture.
 bool QvControlWidget::SetImage(std::string_view name, const QImage& image) {
-    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) return Refuse(name, kInvalidValue);
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) return Refuse(name, InvalidPropertyValue());
     return SetFrom(name, [&] { return image.isNull() ? Variant(PictureRef()) : Variant(FromQImage(image)); });
 }
 
 QColor QvControlWidget::ColorOf(std::string_view name) const { return ToQColor(Get(name).ToColor(), palette()); }
 
 bool QvControlWidget::SetColor(std::string_view name, const QColor& color) {
-    if (!color.isValid()) return Refuse(name, kInvalidValue);
+    if (!color.isValid()) return Refuse(name, InvalidPropertyValue());
     return SetFrom(name, [&] { return Variant(static_cast<int32_t>(FromQColor(color))); });
 }
 
@@ -169,7 +166,7 @@ void QvControlWidget::CheckValue() {
 // state and look; enabling it undoes only what disabling did.
 void QvControlWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange || !d_->control) return;
+    if (event->type() != QEvent::EnabledChange || !d_->site || !d_->site->HasControl()) return;
     if (!isEnabled()) {
         if (Get("Enabled").ToBool()) {
             d_->disabledByQt = true;

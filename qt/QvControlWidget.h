@@ -60,7 +60,9 @@ protected:
     // The control's site on `host` (the application's when null), named `name`.
     QtControlSite& MakeSite(QtHost* host, const QString& name);
     // Hooks the site's change notifications; call once the control is attached.
-    void BindSite(Control& control);
+    void BindSite();
+    // The control attached to the site.
+    Control& AttachedControl() const;
     // Call once the control holds its first values: later changes are measured against them.
     void StartNotifying();
 

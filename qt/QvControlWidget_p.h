@@ -14,7 +14,6 @@ struct QvControlWidgetPrivate {
 
     QtControlSurface surface;
     std::unique_ptr<QtControlSite> site;
-    Control* control = nullptr;
     bool notifying = false;
     Date announcedValue;
     // The control's Enabled was turned off because Qt disabled the widget, to be undone with it.

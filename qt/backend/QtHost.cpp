@@ -371,7 +371,8 @@ bool QtHost::FilterTab(QWidget& widget, QKeyEvent& key) {
 bool QtHost::FilterFocusIn(QWidget& widget, QFocusEvent& focus) {
     if (routingTab_) return false;
     const bool tab = focus.reason() == Qt::TabFocusReason || focus.reason() == Qt::BacktabFocusReason;
-    if (tab ? !nodes_.contains(&widget) && !sites_.contains(&widget) : !sites_.contains(&widget)) return false;
+    // Tab may land on any of a control's widgets; other focus matters only on the control's own.
+    if (!sites_.contains(&widget) && (!tab || !nodes_.contains(&widget))) return false;
     // A constituent's own widget (the pop-up calendar's) is its owner's matter.
     if (!tab && SiteOfWidget(&widget)->Owner()) return false;
     QtControlSite* control = Outermost(SiteOfWidget(&widget));
