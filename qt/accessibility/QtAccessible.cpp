@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QDate>
 #include <QHash>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -58,6 +60,9 @@ QLocale LocaleOf(const QtNode& node) {
     return QLocale();
 }
 
+// A date as the user's locale writes it in full: "Tuesday, 10 June 1997".
+QString LongDate(const QtNode& near, QDate date) { return LocaleOf(near).toString(date, QLocale::LongFormat); }
+
 QtNode* Find(const QtNode& near, const std::string& name, int index = -1) {
     Widget* widget = near.Factory().Find(name, index);
     return widget ? &QtWidgetFactory::Node(*widget) : nullptr;
@@ -89,9 +94,7 @@ QAccessibleInterface* InterfaceOf(QtNode& node);
 
 // ---------------------------------------------------------------- Painted widgets
 
-class ElementInterface : public QAccessibleInterface,
-                         public QAccessibleActionInterface,
-                         public QAccessibleTableCellInterface {
+class ElementInterface : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     explicit ElementInterface(QtNode& node) : node_(&node) {}
     void Forget() { node_ = nullptr; }
@@ -115,7 +118,7 @@ public:
 
     QAccessible::Role role() const override {
         if (!node_) return QAccessible::NoRole;
-        if (Is(*node_, "pnlCalNum")) return QAccessible::Cell;
+        if (Is(*node_, "pnlCalNum")) return QAccessible::ListItem;
         if (Is(*node_, "pnlCalDay")) return QAccessible::ColumnHeader;
         if (dynamic_cast<QtCommandButton*>(node_))
             return ControlOf<QvCalButton>(*node_) ? QAccessible::ButtonDropDown : QAccessible::Button;
@@ -158,8 +161,6 @@ public:
         if (!node_) return nullptr;
         if (type == QAccessible::ActionInterface && dynamic_cast<QtCommandButton*>(node_))
             return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::TableCellInterface && Is(*node_, "pnlCalNum"))
-            return static_cast<QAccessibleTableCellInterface*>(this);
         return nullptr;
     }
 
@@ -167,32 +168,15 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (!node_ || action != pressAction() || !node_->ShownInHost() || !node_->EnabledInHost()) return;
-        QtNode* node = node_;
-        GuardQtEvent([node] {
-            if (auto& click = node->AsWidget().Events().Click) click();
-        });
+        if (auto* button = dynamic_cast<QtCommandButton*>(node_)) GuardQtEvent([button] { button->Press(); });
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-    // ---- Table cell ----
-    bool isSelected() const override { return node_ && node_->AsWidget().Tag() == "CurrSelected"; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override {
-        QtNode* header = node_ ? Find(*node_, "pnlCalDay", columnIndex() + 1) : nullptr;
-        if (!header) return {};
-        return {InterfaceOf(*header)};
-    }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return node_ ? (node_->index_ - 1) % 7 : -1; }
-    int rowIndex() const override { return node_ ? (node_->index_ - 1) / 7 : -1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
 
 private:
     QString Name() const {
         if (Is(*node_, "pnlCalNum")) {
             const QDate date = CellDate(*node_);
-            if (date.isValid()) return LocaleOf(*node_).toString(date, QLocale::LongFormat);
+            if (date.isValid()) return LongDate(*node_, date);
         } else if (Is(*node_, "pnlCalDay")) {
             // The weekday of the column, from the first row's date.
             if (QtNode* cell = Find(*node_, "pnlCalNum", node_->index_)) {
@@ -207,10 +191,8 @@ private:
             if (!button->Caption().empty()) return ToQString(button->Caption());
             // A drop-down button with a picture face says what it is and the date it holds.
             if (auto* owner = ControlOf<QvCalButton>(*node_)) {
-                const Date value = owner->GetProperty("calValue").ToDate();
-                if (IsValidDate(value))
-                    return QStringLiteral("Date, ") +
-                           LocaleOf(*node_).toString(QDate(YearOf(value), MonthOf(value), DayOf(value)), QLocale::LongFormat);
+                const QDate value = ToQDate(owner->GetProperty("calValue").ToDate());
+                if (value.isValid()) return QStringLiteral("Date, ") + LongDate(*node_, value);
             }
             return {};
         }
@@ -308,10 +290,66 @@ protected:
     QtWidgetFactory& factory_;
 };
 
-// A calendar's drawing surface: the Table of its days.
-class CalendarTable : public ContainerInterface, public QAccessibleTableInterface {
+// What a calendar says of a date its focused arrow selected: a notice a reader speaks as it is
+// shown, while its focus stays on the arrow (name and description changes of the focused arrow
+// are not heard: Qt sends them without the new text).
+class DateNotice : public QAccessibleInterface {
 public:
-    CalendarTable(QWidget* widget, QtNode& picture) : ContainerInterface(widget, picture.Factory(), QAccessible::Table), picture_(picture) {}
+    explicit DateNotice(QWidget& surface) : surface_(&surface) {}
+    bool Shown() const { return !text_.isEmpty(); }
+    void Show(const QString& text) {
+        if (Shown()) Hide();  // a reader speaks a notice as it appears, so a second one appears anew
+        text_ = text;
+        Notify(QAccessible::ObjectShow);
+        QTimer::singleShot(kShownMs, surface_, [this, text] {
+            if (text_ == text) Hide();
+        });
+    }
+
+    bool isValid() const override { return !surface_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return surface_ ? surface_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return surface_ ? QAccessible::queryAccessibleInterface(surface_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? text_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = !Shown();
+        return s;
+    }
+
+private:
+    static constexpr int kShownMs = 300;
+    void Hide() {
+        text_.clear();
+        Notify(QAccessible::ObjectHide);
+    }
+    void Notify(QAccessible::Event type) {
+        QAccessibleEvent event(this, type);
+        Send(event);
+    }
+
+    QPointer<QWidget> surface_;
+    QString text_;
+};
+
+// A calendar's drawing surface: a list of its days, each named with its full date. Not a table:
+// a reader reads a table's whole row (seven dates) whenever the focus moves to another week.
+class CalendarDays : public ContainerInterface {
+public:
+    CalendarDays(QWidget* widget, QtNode& picture)
+        : ContainerInterface(widget, picture.Factory(), QAccessible::List),
+          picture_(picture),
+          notice_(QAccessible::registerAccessibleInterface(new DateNotice(*widget))) {}
+    ~CalendarDays() override { QAccessible::deleteAccessibleInterface(notice_); }
 
     QString text(QAccessible::Text t) const override {
         const auto* calendar = ControlOf<QvCalendar>(picture_);
@@ -320,51 +358,11 @@ public:
             if (QtNode* caption = Find(picture_, "pnlText")) return ToQString(dynamic_cast<QtPanel&>(*caption).Caption());
         return ContainerInterface::text(t);
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-        return ContainerInterface::interface_cast(type);
-    }
-
-    // ---- Table ----
-    QAccessibleInterface* caption() const override {
-        QtNode* node = Find(picture_, "pnlText");
-        return node && node->ShownInHost() ? InterfaceOf(*node) : nullptr;
-    }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= 6 || column < 0 || column >= 7) return nullptr;
-        QtNode* cell = Find(picture_, "pnlCalNum", row * 7 + column + 1);
-        return cell ? InterfaceOf(*cell) : nullptr;
-    }
-    int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
-    QList<QAccessibleInterface*> selectedCells() const override {
-        QList<QAccessibleInterface*> selected;
-        for (int k = 1; k <= 42; ++k)
-            if (QtNode* cell = Find(picture_, "pnlCalNum", k); cell && cell->AsWidget().Tag() == "CurrSelected")
-                selected << InterfaceOf(*cell);
-        return selected;
-    }
-    QString columnDescription(int column) const override {
-        QtNode* header = Find(picture_, "pnlCalDay", column + 1);
-        return header ? InterfaceOf(*header)->text(QAccessible::Name) : QString();
-    }
-    QString rowDescription(int) const override { return {}; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 7; }
-    int rowCount() const override { return 6; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+    DateNotice& Notice() const { return *static_cast<DateNotice*>(QAccessible::accessibleInterface(notice_)); }
 
 protected:
-    // Title bar, caption, arrows, the month list and year box when shown, titles, days.
+    // Title bar, caption, arrows, the month list and year box when shown, titles, days, and the
+    // notice while it is shown.
     std::vector<QAccessibleInterface*> Children() const override {
         std::vector<QAccessibleInterface*> children;
         auto add = [&](const char* name, int index) {
@@ -380,11 +378,13 @@ protected:
         add("txtYear", -1);
         for (int i = 1; i <= 7; ++i) add("pnlCalDay", i);
         for (int k = 1; k <= 42; ++k) add("pnlCalNum", k);
+        if (Notice().Shown()) children.push_back(&Notice());
         return children;
     }
 
 private:
     QtNode& picture_;
+    QAccessible::Id notice_;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
@@ -392,7 +392,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (!widget) return nullptr;
     if (QtNode* node = NodeOfWidget(widget)) {
         if (!node->Layer()) return nullptr;  // a plain Qt widget speaks for itself
-        if (node->name_ == "Picture1" && ControlOf<QvCalendar>(*node)) return new CalendarTable(widget, *node);
+        if (node->name_ == "Picture1" && ControlOf<QvCalendar>(*node)) return new CalendarDays(widget, *node);
         return new ContainerInterface(widget, node->Factory(), QAccessible::Client);
     }
     if (QtControlSurface* surface = QtControlSurface::Of(*widget); surface && surface->Site())
@@ -418,6 +418,24 @@ void SendFocus(QtNode& node) {
             if (!focused || !host->hasFocus() || !Containers().contains(host)) return;
             QAccessibleEvent event(InterfaceOf(*focused), QAccessible::Focus);
             Send(event);
+        },
+        Qt::QueuedConnection);
+}
+
+// The focus stays on a pressed arrow (or wherever it was, for a reader's action), so the date the
+// press selected is announced once the press's work is done.
+void AnnounceDateAnArrowSelects(QtNode& arrow) {
+    if (!Is(arrow, "cmdButton")) return;
+    QWidget& host = arrow.HostLayer().HostWidget();
+    const Date before = ControlOf<QvCalendar>(arrow)->calValue();
+    QMetaObject::invokeMethod(
+        &host,
+        [host = &host, arrow = &arrow, before] {
+            auto* days = dynamic_cast<CalendarDays*>(Containers().value(host));
+            const auto* calendar = ControlOf<QvCalendar>(*arrow);
+            if (!days || !calendar) return;
+            const QDate value = ToQDate(calendar->calValue());
+            if (value.isValid() && value != ToQDate(before)) days->Notice().Show(LongDate(*arrow, value));
         },
         Qt::QueuedConnection);
 }
@@ -453,6 +471,7 @@ void ForgetNode(QtNode& node) {
 class AccessibilityMirror : public QtNodeObserver {
     void FocusMoved(QtNode& node) override { SendFocus(node); }
     void TagChanged(QtNode& node, const std::string& oldTag) override { SendTagChange(node, oldTag); }
+    void Pressed(QtNode& node) override { AnnounceDateAnArrowSelects(node); }
     void NodeGone(QtNode& node) override { ForgetNode(node); }
 };
 

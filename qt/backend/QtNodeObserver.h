@@ -16,6 +16,8 @@ public:
     virtual void FocusMoved(QtNode& node) = 0;
     // A node's tag changed (a day cell's class: the selection moves with it).
     virtual void TagChanged(QtNode& node, const std::string& oldTag) = 0;
+    // A painted button is pressed; its Click runs after this returns.
+    virtual void Pressed(QtNode& node) = 0;
     virtual void NodeGone(QtNode& node) = 0;
 };
 

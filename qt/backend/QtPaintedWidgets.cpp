@@ -283,8 +283,7 @@ void QtCommandButton::OnMouseRelease(QMouseEvent& event) {
     }
     MouseArgs args = MouseArgsOf(event, false);
     if (auto& h = Events().MouseUp) h(args);
-    if (click)
-        if (auto& h = Events().Click) h();
+    if (click) Press();
 }
 
 void QtCommandButton::OnKeyPress(QKeyEvent& event) {
@@ -308,8 +307,13 @@ void QtCommandButton::OnKeyRelease(QKeyEvent& event) {
         spaceDown_ = false;
         pressed_ = false;
         Update();
-        if (auto& h = Events().Click) h();
+        Press();
     }
+}
+
+void QtCommandButton::Press() {
+    if (QtNodeObserver* observer = CurrentQtNodeObserver()) observer->Pressed(*this);
+    if (auto& h = Events().Click) h();
 }
 
 // ---------------------------------------------------------------- Label, image, line

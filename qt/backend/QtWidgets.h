@@ -252,6 +252,9 @@ public:
     intptr_t WindowHandle() const override { return handle_; }
 
     bool Pressed() const { return pressed_; }
+    // A completed press, from the mouse, Space or a screen reader's action: the node observer
+    // hears of it, then Click runs.
+    void Press();
     void Paint(QPainter& painter) override;
     bool HasCursor() const override { return mousePointer_ != 0; }
     QCursor Cursor() const override;

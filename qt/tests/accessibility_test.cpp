@@ -1,4 +1,4 @@
-// What a screen reader finds through QAccessible: the calendar's table of days, its arrows and
+// What a screen reader finds through QAccessible: the calendar's list of days, its arrows and
 // titles, the events a key step sends; the drop-down button and its pop-up.
 #include <QAccessible>
 
@@ -49,25 +49,28 @@ protected:
         SetQtAccessibleEventSpy({});
         QtCalendarTest::TearDown();
     }
-    QAccessibleInterface& Table() const {
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&Surface());
-        EXPECT_NE(table, nullptr);
-        return *table;
+    QAccessibleInterface& Days() const {
+        QAccessibleInterface* days = QAccessible::queryAccessibleInterface(&Surface());
+        EXPECT_NE(days, nullptr);
+        return *days;
+    }
+    // The day shown in a week of the grid (0..5) and a column (0..6).
+    QAccessibleInterface* Day(int week, int column) const {
+        return ChildrenOf(Days(), QAccessible::ListItem).at(static_cast<size_t>(week * 7 + column));
     }
 };
 
 // 10 June 1997, today: 1 June is a Sunday, so cell 1 shows it and cell 10 the selected day.
-TEST_F(QtAccessibleCalendarTest, TheDaysAreATableOfCellsNamedWithTheirFullDate) {
-    QAccessibleInterface& table = Table();
-    EXPECT_EQ(table.role(), QAccessible::Table);
-    EXPECT_EQ(table.text(QAccessible::Name), "Calendar");
-    QAccessibleTableInterface* grid = table.tableInterface();
-    ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->rowCount(), 6);
-    EXPECT_EQ(grid->columnCount(), 7);
+// Not a table: a reader reads a table's whole row, seven full dates, at each move to another week.
+TEST_F(QtAccessibleCalendarTest, TheDaysAreAListOfItemsNamedWithTheirFullDate) {
+    QAccessibleInterface& days = Days();
+    EXPECT_EQ(days.role(), QAccessible::List);
+    EXPECT_EQ(days.text(QAccessible::Name), "Calendar");
+    EXPECT_EQ(days.tableInterface(), nullptr);
+    EXPECT_EQ(ChildrenOf(days, QAccessible::ListItem).size(), 42u);
 
     struct Case {
-        int row, column;
+        int week, column;
         const char* name;
         const char* description;
         bool selected;
@@ -82,36 +85,28 @@ TEST_F(QtAccessibleCalendarTest, TheDaysAreATableOfCellsNamedWithTheirFullDate) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QAccessibleInterface* cell = grid->cellAt(c.row, c.column);
-        ASSERT_NE(cell, nullptr);
-        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        QAccessibleInterface* cell = Day(c.week, c.column);
         EXPECT_EQ(cell->text(QAccessible::Name), c.name);
         EXPECT_EQ(cell->text(QAccessible::Description), c.description);
         EXPECT_EQ(cell->state().selected, c.selected);
         EXPECT_TRUE(cell->state().focusable);
         EXPECT_FALSE(cell->state().focused) << "the grid does not have the keyboard yet";
-        EXPECT_EQ(cell->parent(), &table);
-        ASSERT_NE(cell->tableCellInterface(), nullptr);
-        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.row);
-        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), c.column);
+        EXPECT_EQ(cell->parent(), &days);
     }
-    const auto headers = ChildrenOf(table, QAccessible::ColumnHeader);
+    const auto headers = ChildrenOf(days, QAccessible::ColumnHeader);
     EXPECT_EQ(Names(headers), (QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}));
-    EXPECT_EQ(grid->cellAt(2, 3)->tableCellInterface()->columnHeaderCells().value(0), headers[3]);
-    EXPECT_EQ(grid->selectedCells(), QList<QAccessibleInterface*>{grid->cellAt(1, 2)});
 }
 
 TEST_F(QtAccessibleCalendarTest, FirstDayMondayMovesTheHeadersAndThePreviousMonthDays) {
     SiteOf(*calendar_).GetControl().SetProperty("calFirstDayofWeek", Variant(int16_t{2}));
-    QAccessibleTableInterface* grid = Table().tableInterface();
-    EXPECT_EQ(Names(ChildrenOf(Table(), QAccessible::ColumnHeader)).value(0), "Monday");
-    EXPECT_EQ(grid->cellAt(0, 0)->text(QAccessible::Name), "Monday, 26 May 1997");
-    EXPECT_EQ(grid->cellAt(0, 0)->text(QAccessible::Description), "previous month");
+    EXPECT_EQ(Names(ChildrenOf(Days(), QAccessible::ColumnHeader)).value(0), "Monday");
+    EXPECT_EQ(Day(0, 0)->text(QAccessible::Name), "Monday, 26 May 1997");
+    EXPECT_EQ(Day(0, 0)->text(QAccessible::Description), "previous month");
 }
 
 TEST_F(QtAccessibleCalendarTest, ArrowsAreButtonsThatPressAndTitlesAreStaticText) {
-    QAccessibleInterface& table = Table();
-    const auto arrows = ChildrenOf(table, QAccessible::Button);
+    QAccessibleInterface& days = Days();
+    const auto arrows = ChildrenOf(days, QAccessible::Button);
     ASSERT_EQ(Names(arrows), (QStringList{"Previous year", "Previous month", "Next month", "Next year"}));
     for (QAccessibleInterface* arrow : arrows)
         EXPECT_EQ(arrow->text(QAccessible::Description), "Tab moves to the next arrow; Shift+Tab or Ctrl+Tab leaves them");
@@ -121,35 +116,35 @@ TEST_F(QtAccessibleCalendarTest, ArrowsAreButtonsThatPressAndTitlesAreStaticText
     press->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(calendar_->calValue(), QDate(1997, 7, 10));
     EXPECT_EQ(events_.back(), "Click");
-    const QStringList texts = Names(ChildrenOf(table, QAccessible::StaticText));
+    const QStringList texts = Names(ChildrenOf(days, QAccessible::StaticText));
     EXPECT_TRUE(texts.contains("July 1997")) << texts.join("|").toStdString();
     EXPECT_TRUE(texts.contains("Calendar")) << "the title bar";
-    EXPECT_EQ(table.tableInterface()->cellAt(1, 4)->text(QAccessible::Name), "Thursday, 10 July 1997");
+    EXPECT_EQ(Day(1, 4)->text(QAccessible::Name), "Thursday, 10 July 1997");
 }
 
 TEST_F(QtAccessibleCalendarTest, TheMonthListAndYearBoxArePresentOnlyWhileShown) {
     auto countRealChildren = [this] {
         int real = 0;
-        for (int i = 0; i < Table().childCount(); ++i) real += Table().child(i)->object() ? 1 : 0;
+        for (int i = 0; i < Days().childCount(); ++i) real += Days().child(i)->object() ? 1 : 0;
         return real;
     };
     EXPECT_EQ(countRealChildren(), 0);
     calendar_->setCalShowDropdownMonth(true);
     QApplication::processEvents();
     EXPECT_EQ(countRealChildren(), 2);
-    EXPECT_EQ(ChildrenOf(Table(), QAccessible::ComboBox).size(), 1u);
+    EXPECT_EQ(ChildrenOf(Days(), QAccessible::ComboBox).size(), 1u);
     calendar_->setCalShowDropdownMonth(false);
     EXPECT_EQ(countRealChildren(), 0);
 }
 
 TEST_F(QtAccessibleCalendarTest, AKeyStepMovesFocusAndSelectionWithItsEvents) {
-    Table();  // a screen reader has looked at the calendar
+    Days();  // a screen reader has looked at the calendar
     form_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     Site().Get<Panel>("pnlCalNum", 10).SetFocus();
-    QAccessibleInterface* selected = Table().tableInterface()->cellAt(1, 2);
+    QAccessibleInterface* selected = Day(1, 2);
     EXPECT_TRUE(selected->state().focused);
-    EXPECT_EQ(Table().focusChild(), selected);
+    EXPECT_EQ(Days().focusChild(), selected);
     HeardEvents().clear();
     QTest::keyClick(&Surface(), Qt::Key_Right);
     QApplication::processEvents();  // the focus is announced once the key's work is done
@@ -167,16 +162,52 @@ TEST_F(QtAccessibleCalendarTest, AKeyStepMovesFocusAndSelectionWithItsEvents) {
     EXPECT_FALSE(selected->state().focused);
 }
 
+// The focus stays on a pressed arrow, so the date it selected is heard from a notice shown for a
+// moment, at every press (February and March 1998 put the 10th in the same cell); a day key's date
+// is heard through its focus event alone.
+TEST_F(QtAccessibleCalendarTest, EachArrowPressIsAnnouncedOnceWhileTheFocusStaysOnTheArrow) {
+    calendar_->setCalValue(QDate(1998, 1, 10));
+    Days();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    const auto notices = [] {
+        QStringList shown;
+        for (const Heard& h : HeardEvents())
+            if (h.type == QAccessible::ObjectShow) shown << h.name;
+        return shown;
+    };
+    Site().Get<CommandButton>("cmdButton", 2).SetFocus();
+    HeardEvents().clear();
+    QTest::keyClick(&Surface(), Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_EQ(notices(), QStringList{"Tuesday, 10 February 1998"});
+    const auto shown = ChildrenOf(Days(), QAccessible::Notification);
+    ASSERT_EQ(shown.size(), 1u) << "the notice is in the tree while it is shown";
+    EXPECT_FALSE(shown[0]->state().invisible);
+    EXPECT_EQ(Days().focusChild()->text(QAccessible::Name), "Next month");
+    HeardEvents().clear();
+    QTest::keyClick(&Surface(), Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_EQ(notices(), QStringList{"Tuesday, 10 March 1998"});
+
+    Site().Get<Panel>("pnlCalNum", 10).SetFocus();
+    HeardEvents().clear();
+    QTest::keyClick(&Surface(), Qt::Key_Right);
+    QApplication::processEvents();
+    EXPECT_EQ(calendar_->calValue(), QDate(1998, 3, 11));
+    EXPECT_TRUE(notices().isEmpty());
+}
+
 TEST_F(QtAccessibleCalendarTest, DisabledCalendarsDaysSayDisabled) {
     SiteOf(*calendar_).GetControl().SetProperty("Enabled", Variant(false));
-    EXPECT_TRUE(Table().tableInterface()->cellAt(2, 2)->state().disabled);
+    EXPECT_TRUE(Day(2, 2)->state().disabled);
 }
 
 // ---- The drop-down button ----
 
 using QtAccessibleButtonTest = QtCalButtonTest;
 
-TEST_F(QtAccessibleButtonTest, TheButtonIsADropDownThatOpensItsCalendarTable) {
+TEST_F(QtAccessibleButtonTest, TheButtonIsADropDownThatOpensItsCalendar) {
     QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(&ButtonSurface());
     ASSERT_NE(surface, nullptr);
     const auto buttons = ChildrenOf(*surface, QAccessible::ButtonDropDown);
@@ -184,15 +215,15 @@ TEST_F(QtAccessibleButtonTest, TheButtonIsADropDownThatOpensItsCalendarTable) {
     QAccessibleInterface* button = buttons[0];
     EXPECT_FALSE(button->text(QAccessible::Name).isEmpty());
     EXPECT_TRUE(button->state().collapsed);
-    EXPECT_EQ(ChildrenOf(*surface, QAccessible::Table).size(), 0u) << "the closed pop-up is not in the tree";
+    EXPECT_EQ(ChildrenOf(*surface, QAccessible::List).size(), 0u) << "the closed pop-up is not in the tree";
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     Settle();
     ASSERT_TRUE(button_->popupOpen());
     EXPECT_TRUE(button->state().expanded);
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&CalendarPicture());
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->role(), QAccessible::Table);
-    QAccessibleInterface* day = table->tableInterface()->cellAt(1, 2);
+    QAccessibleInterface* days = QAccessible::queryAccessibleInterface(&CalendarPicture());
+    ASSERT_NE(days, nullptr);
+    EXPECT_EQ(days->role(), QAccessible::List);
+    QAccessibleInterface* day = ChildrenOf(*days, QAccessible::ListItem).at(9);
     EXPECT_EQ(day->text(QAccessible::Name), "Tuesday, June 10, 1997") << "the user's locale, here US English";
     EXPECT_TRUE(day->state().selected);
 }
