@@ -112,6 +112,9 @@ void QvCalButton::UserControl_ReadProperties(PropertyBag& bag) {
     SSCommand1_->SetOutline(read.Bool("Outline", false));
     Picture(read.Picture("Picture"));
     SSCommand1_->SetRoundedCorners(read.Bool("RoundedCorners", false));
+    // The calendar's settings beyond the interface, after the face, where present.
+    for (std::string_view name : QvCalendar::SettingNames())
+        if (const std::optional<Variant> stored = ReadIfPresent(bag, name)) QvCalendar1_->SetProperty(name, *stored);
 }
 
 // The sizes come from the calendar's actual size; the calendar fonts stand in alphabetical
@@ -140,6 +143,7 @@ void QvCalButton::UserControl_WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("Outline", Variant(Outline()), Variant(false));
     bag.WriteProperty("Picture", Variant(Picture()), Variant(PictureRef{}));
     bag.WriteProperty("RoundedCorners", Variant(RoundedCorners()), Variant(false));
+    QvCalendar1_->WriteSettings(bag);
 }
 
 }  // namespace VemoCalendar

@@ -60,6 +60,8 @@ const QvCalButton::OwnProperty* QvCalButton::FindOwn(std::string_view name) {
 // Every "cal" member of the calendar but the two sizes, which the button answers itself.
 bool QvCalButton::Forwards(std::string_view name) const {
     if (!name.starts_with("cal") || FindOwn(name)) return false;
+    const auto settings = QvCalendar::SettingNames();
+    if (std::find(settings.begin(), settings.end(), name) != settings.end()) return true;
     const auto calendar = QvCalendar1_->Properties();
     return std::any_of(calendar.begin(), calendar.end(), [name](const PropertyInfo& p) { return p.name == name; });
 }

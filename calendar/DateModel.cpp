@@ -59,7 +59,13 @@ void QvCalendar::StoreValueAndRefresh(Date value) {
     Refresh();
 }
 
+// A quiet calendar tells the host by an event (Maximum: which end) instead of a modal box.
 void QvCalendar::ShowLimitMessage(Limit which) {
+    if (calQuietLimit_) {
+        Variant maximum(which == Limit::Maximum);
+        site_.RaiseEvent("limitReached", std::span<Variant>(&maximum, 1));
+        return;
+    }
     MessageBoxRequest request;
     request.text = std::string(which == Limit::Minimum ? "Minimum" : "Maximum") + " Calendar Date Setting Reached.";
     request.title = "Calendar";

@@ -44,6 +44,10 @@ enum enumCALAlignment : int32_t {
     VemocalCenterBottom = 8,
 };
 
+// Not one of the published enumerations: the selection mode of Qt's calendar, a setting beyond
+// the interface (calSelectionMode).
+enum enumCALSelectionMode : int32_t { VemocalNoSelection = 0, VemocalSingleSelection = 1 };
+
 enum enumBTNAutoSize : int32_t { VemobtnNone = 0, VemobtnPictureToButton = 1, VemobtnButtonToPicture = 2 };
 
 // The enumerations with their constants' names, for property browsers and pages.

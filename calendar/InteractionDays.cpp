@@ -24,7 +24,10 @@ void QvCalendar::pnlCalNum_Click(int k) {
     Panel& cell = pnlCalNum(k);
     const std::string tag = cell.Tag();
     const CivilDate shown = CivilOf(calValue_);
-    if (tag == kTagPrev || tag == kTagNext) {
+    // A calendar without selection only reports the click; a day outside a set range is no
+    // choice either (its cell is disabled, so only code gets here).
+    const bool choosing = Selecting() && !CellOutOfRange(k);
+    if (choosing && (tag == kTagPrev || tag == kTagNext)) {
         // Days of the neighbouring months navigate there, silently refused at the year limit of
         // that side and at the ends of the date range.
         const bool prev = tag == kTagPrev;
@@ -32,7 +35,7 @@ void QvCalendar::pnlCalNum_Click(int k) {
                                   : shown.year == calMaxYear_ && shown.month == 12;
         const Date target = MakeDate(shown.year, shown.month + (prev ? -1 : 1), DayShown(cell));
         if (!atLimit && IsValidDate(target)) StoreValueAndRefresh(target);
-    } else if (IsShownMonthTag(tag) && k != selectedCell_) {
+    } else if (choosing && IsShownMonthTag(tag) && k != selectedCell_) {
         // Moving the selection within the month repaints two cells instead of refilling the grid;
         // notifiedValue stays, so the next Refresh still reports the change.
         PaintShownMonthDay(selectedCell_, DayShown(pnlCalNum(selectedCell_)));

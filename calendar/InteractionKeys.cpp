@@ -17,7 +17,11 @@ void QvCalendar::pnlCalNum_KeyDown(KeyArgs& args) {
         if (selectedCell_ != 0) pnlCalNum_Click(selectedCell_);
         return;
     }
-    const std::optional<Date> target = DayKeyTarget(calValue_, args.keyCode, args.shift);
+    // Without selection only the month and year keys browse.
+    if (!Selecting() && args.keyCode != kKeyPageUp && args.keyCode != kKeyPageDown) return;
+    // A set range stops a step at its end; at the end itself the key does nothing.
+    std::optional<Date> target = DayKeyTarget(calValue_, args.keyCode, args.shift);
+    if (target) target = HeldInRange(*target);
     if (!target || !IsValidDate(*target)) return;
     const int32_t year = YearOf(*target);
     if (year != YearOf(calValue_) && (year < calMinYear_ || year > calMaxYear_)) return;

@@ -50,11 +50,15 @@ void QvCalendar::cmdButton_Click(int i) {
     const int32_t step = backwards ? -1 : 1;
     const Date target = wholeYear ? AddYears(calValue_, step) : AddMonths(calValue_, step);
     // The ends of the date range hold like year limits, also when stored limits lie beyond them.
-    if (blocked || !IsValidDate(target)) {
+    // A set range (inside the limits) stops the step at its end, and holds only at the end itself.
+    const std::optional<Date> landing = RangeSet() ? HeldInRange(target)
+                                        : blocked || !IsValidDate(target) ? std::nullopt
+                                                                          : std::optional(target);
+    if (!landing) {
         ShowLimitMessage(backwards ? Limit::Minimum : Limit::Maximum);
         Refresh();
     } else {
-        StoreValueAndRefresh(target);
+        StoreValueAndRefresh(*landing);
     }
     RaiseEvent("Click");
 }
@@ -75,7 +79,10 @@ void QvCalendar::cbxMonth_Click() {
     if (index < 0) return;  // the list was emptied: no month is chosen
     // The list also reports the month that ShowMonthYear selects for calValue; that is no new
     // choice, and rebuilding the value would lose its time of day.
-    if (index + 1 != MonthOf(calValue_)) StoreValueQuietly(MakeDate(YearOf(calValue_), index + 1, DayOf(calValue_)));
+    // A month beyond a set range lands on the range's end.
+    if (index + 1 != MonthOf(calValue_))
+        if (const auto held = HeldInRange(MakeDate(YearOf(calValue_), index + 1, DayOf(calValue_))))
+            StoreValueQuietly(*held);
 
     Widget* active = site_.ActiveChild();
     if (!active) return;
@@ -113,7 +120,8 @@ void QvCalendar::txtYear_LostFocus() {
     if (const std::optional<int32_t> typed = YearFromText(txtYear_->Text()); typed && *typed != YearOf(calValue_)) {
         // Typed years are clamped without a message; the date range bounds stored limits too.
         const int32_t year = Clamped(Clamped(*typed, calMinYear_, calMaxYear_), 100, 9999);
-        StoreValueAndRefresh(MakeDate(year, MonthOf(calValue_), DayOf(calValue_)));
+        if (const auto held = HeldInRange(MakeDate(year, MonthOf(calValue_), DayOf(calValue_))))
+            StoreValueAndRefresh(*held);
     }
     txtYear_->SetText(std::to_string(YearOf(calValue_)));
 }

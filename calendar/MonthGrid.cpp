@@ -26,6 +26,7 @@ void QvCalendar::FillMonthGrid(Date date) {
     }
     selectedCell_ = plan.selectedCell;
     hoverCell_ = plan.selectedCell;
+    ApplyRangeToCells();
 }
 
 void QvCalendar::ShowMonthYear() {

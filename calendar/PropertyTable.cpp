@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calendar/PropertyEntry.h"
+#include "calendar/SettingEntry.h"
 #include "host/ControlError.h"
 
 namespace VemoCalendar {
@@ -154,9 +155,13 @@ Variant QvCalendar::StoredDefault(std::string_view name) {
     return property.defaultValue;
 }
 
-Variant QvCalendar::GetProperty(std::string_view name) const { return Find(name).get(*this); }
+Variant QvCalendar::GetProperty(std::string_view name) const {
+    if (const Setting* setting = FindSetting(name)) return setting->get(*this);
+    return Find(name).get(*this);
+}
 
 void QvCalendar::SetProperty(std::string_view name, const Variant& value) {
+    if (const Setting* setting = FindSetting(name)) return setting->set(*this, value);
     const PropertyEntry& property = Find(name);
     if (!property.set) ThrowNotSupported();
     property.set(*this, value);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <span>
 #include <string_view>
@@ -56,6 +57,37 @@ public:
     // Refills the grid for calValue's month, then raises ValueChanged, MonthChanged, YearChanged
     // (in that order, each at most once) for what differs from the value of the last Refresh.
     void Refresh();
+
+    // ---- Settings beyond the interface (DateRange.cpp) ----
+    // Each leaves behaviour, layout, events and stored keys as they are while at its default; the
+    // bag keeps one only when it differs from its default, after the stored keys. By name they
+    // are reached as the other properties, but Properties() does not list them.
+    //
+    // The first and last day the user can select: the year limits narrowed to whole days. Unset,
+    // they read 1 January of calMinYear and 31 December of calMaxYear and change nothing. Set:
+    // 380 for a date outside the year limits; the time of day is dropped; a minimum after the
+    // maximum moves the maximum to it (and the other way round); calValue outside the new range
+    // moves to its nearer end (with Refresh); days outside it are disabled cells.
+    Date calMinDate() const;
+    void calMinDate(Date value);
+    Date calMaxDate() const;
+    void calMaxDate(Date value);
+    // VemocalNoSelection: day clicks and day keys select nothing; the arrows, PgUp/PgDn, the
+    // month list and the year box still browse (the shown month is calValue's, so they move it).
+    // 380 outside 0..1.
+    enumCALSelectionMode calSelectionMode() const { return calSelectionMode_; }
+    void calSelectionMode(enumCALSelectionMode value);
+    // True: an arrow that cannot move raises limitReached(Maximum) instead of the modal limit
+    // message ("Minimum Calendar Date Setting Reached.").
+    bool calQuietLimit() const { return calQuietLimit_; }
+    void calQuietLimit(bool value);
+    // Whether day cell k (1..42) shows a day outside a set date range (such a cell is disabled).
+    bool CellOutOfRange(int k) const;
+    // The settings' names, in the order the bag keeps them.
+    static std::span<const std::string_view> SettingNames();
+    // Writes the settings that differ from their defaults (the control's own save does so after
+    // the stored keys; the drop-down button after its own).
+    void WriteSettings(PropertyBag& bag) const;
 
     // ---- Layout ----
     // The control's outer size in twips, as the host reports it; writing resizes the control.
@@ -161,6 +193,12 @@ private:
 
     // ---- Property table (PropertyTable.cpp) ----
     struct PropertyEntry;
+    struct Setting;
+    static const std::vector<Setting>& Settings();
+    static const Setting* FindSetting(std::string_view name);
+    // The settings a bag holds, read before any is stored; then stored unchecked.
+    std::vector<std::pair<const Setting*, Variant>> ReadSettings(PropertyBag& bag) const;
+    void StoreSettings(const std::vector<std::pair<const Setting*, Variant>>& values);
     static const std::vector<PropertyEntry>& Table();
     static const PropertyEntry& Find(std::string_view name);
     static const std::vector<const PropertyEntry*>& StoredInReadOrder();
@@ -185,6 +223,16 @@ private:
     // change events raised at once; the path of every navigation step.
     void StoreValueQuietly(Date value) { calValue_ = value; }
     void StoreValueAndRefresh(Date value);
+    // Where a navigation step to `target` lands inside a set date range: the target, or the
+    // range's nearer end; nothing when that is the day already selected. Unset range: `target`.
+    std::optional<Date> HeldInRange(Date target) const;
+    bool RangeSet() const { return minDate_.has_value() || maxDate_.has_value(); }
+    bool Selecting() const { return calSelectionMode_ != VemocalNoSelection; }
+    // Disables the cells outside a set range (enabled ones as Enabled says); only flags that differ
+    // are written, so an unset range touches no cell.
+    void ApplyRangeToCells();
+    // After a range change: calValue into the range (with Refresh) or a grid fill for the cells.
+    void KeepValueInRange();
 
     // ---- Month grid (MonthGrid.cpp) ----
     void FillMonthGrid(Date date);
@@ -266,6 +314,10 @@ private:
     int32_t selectedCell_ = 0;
     int32_t hoverCell_ = 0;
     std::string typedLetters_;
+    std::optional<Date> minDate_;  // whole days; unset: the year limits alone
+    std::optional<Date> maxDate_;
+    enumCALSelectionMode calSelectionMode_ = VemocalSingleSelection;
+    bool calQuietLimit_ = false;
 
     // Layout.
     bool calShowTitleBar_ = true;

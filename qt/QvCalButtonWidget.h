@@ -80,6 +80,11 @@ class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     Q_PROPERTY(QString calVersion READ calVersion STORED false)
     Q_PROPERTY(bool popupOpen READ popupOpen STORED false)
     Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged DESIGNABLE false STORED false)
+    // The pop-up calendar's date range, kept in .ui and form files; QDateEdit's names beside it.
+    Q_PROPERTY(QDate calMinDate READ minimumDate WRITE setMinimumDate NOTIFY calMinDateChanged)
+    Q_PROPERTY(QDate calMaxDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged)
+    Q_PROPERTY(QDate minimumDate READ minimumDate WRITE setMinimumDate NOTIFY calMinDateChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(QDate maximumDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged DESIGNABLE false STORED false)
 
 public:
     // A new button as a developer places it (first placement: pop-up 3200 x 4000 twips, today's
@@ -107,6 +112,17 @@ public:
     QWidget* popup() const;
     // Whether the pop-up calendar is shown.
     bool popupOpen() const;
+    // QDateEdit's calendarWidget(): the pop-up calendar as a widget, the surface it draws on (the
+    // same as popup()). The pop-up is the button's own calendar control, not a QvCalendarWidget,
+    // so its settings are set through the button (calMinDate, calFirstDayofWeek, ...).
+    QWidget* calendarWidget() const { return popup(); }
+    // The pop-up calendar's date range, as QDateEdit's: null dates ignored, a date beyond the
+    // year limits taken at the limit, the date moved to the nearer end when outside it.
+    QDate minimumDate() const { return DateOf("calMinDate"); }
+    bool setMinimumDate(QDate date);
+    QDate maximumDate() const { return DateOf("calMaxDate"); }
+    bool setMaximumDate(QDate date);
+    bool setDateRange(QDate min, QDate max);
 
     // The pop-up calendar's selected date; false for a null or out-of-range date.
     QDate calValue() const { return DateOf("calValue"); }
@@ -211,6 +227,8 @@ signals:
     // after the user picked a date in the pop-up).
     void calValueChanged();
     void calWidthChanged();
+    void calMinDateChanged();
+    void calMaxDateChanged();
     void calHeightChanged();
     void AutoSizeChanged();
     void BevelWidthChanged();

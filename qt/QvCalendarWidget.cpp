@@ -73,16 +73,70 @@ QSize QvCalendarWidget::minimumSizeHint() const {
     const int cell = std::max(days.horizontalAdvance(QStringLiteral("00")), days.horizontalAdvance(QStringLiteral("Wed"))) + 6;
     const int width = std::max(7 * cell, title.horizontalAdvance(QStringLiteral("September 9999")) + 12);
     const int height = 7 * (days.height() + 2) + 3 * (title.height() + 2);
-    return {width, height};
+    const QMargins m = contentsMargins();
+    return QSize(width, height).grownBy(m);
 }
 
+QSize QvCalendarWidget::sizeHint() const {
+    return QSize(280, 200).grownBy(contentsMargins()).expandedTo(minimumSizeHint());
+}
+
+namespace {
+
+QDate Clamped(QDate date, QDate low, QDate high) { return std::clamp(date, low, high); }
+
+}  // namespace
+
+bool QvCalendarWidget::setSelectedDate(QDate date) {
+    if (!date.isValid()) return false;
+    return setCalValue(Clamped(date, minimumDate(), maximumDate()));
+}
+
+// The year limits bound the range as QDate's own range bounds QCalendarWidget's.
+bool QvCalendarWidget::setMinimumDate(QDate date) {
+    if (!date.isValid()) return false;
+    return SetDate("calMinDate", Clamped(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
+}
+
+bool QvCalendarWidget::setMaximumDate(QDate date) {
+    if (!date.isValid()) return false;
+    return SetDate("calMaxDate", Clamped(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
+}
+
+// The minimum first: it can move the selected date up to it, after which the maximum (not
+// below the minimum) leaves it there; so the date moves, and is announced, at most once.
 bool QvCalendarWidget::setDateRange(QDate min, QDate max) {
-    // Checked as a whole first, so that a refused range changes neither limit.
-    if (!min.isValid() || min.year() < 1600 || (max.isValid() && min > max)) return Refuse("calMinYear", InvalidPropertyValue());
-    if (!max.isValid() || max.year() > 9999) return Refuse("calMaxYear", InvalidPropertyValue());
-    // Raising both limits past the old maximum needs the maximum first, else the minimum first.
-    if (min.year() > calMaxYear()) return setCalMaxYear(max.year()) && setCalMinYear(min.year());
-    return setCalMinYear(min.year()) && setCalMaxYear(max.year());
+    if (!min.isValid() || !max.isValid()) return false;
+    if (max < min) std::swap(min, max);
+    return setMinimumDate(min) && setMaximumDate(max);
+}
+
+// Qt counts Monday = 1 .. Sunday = 7, the control Sunday = 1 .. Saturday = 7.
+Qt::DayOfWeek QvCalendarWidget::firstDayOfWeek() const {
+    const int day = calFirstDayofWeek();
+    return static_cast<Qt::DayOfWeek>(day == VemocalSunday ? Qt::Sunday : day - 1);
+}
+
+bool QvCalendarWidget::setFirstDayOfWeek(Qt::DayOfWeek day) {
+    if (day < Qt::Monday || day > Qt::Sunday) return Refuse("calFirstDayofWeek", InvalidPropertyValue());
+    return setCalFirstDayofWeek(static_cast<enumCALFirstDayofWeek>(day % 7 + 1));
+}
+
+void QvCalendarWidget::setCurrentPage(int year, int month) {
+    if (month < 1 || month > 12) return;
+    const QDate first(year, month, 1);
+    if (!first.isValid()) return;
+    setSelectedDate(QDate(year, month, std::min(calValue().day(), first.daysInMonth())));
+}
+
+void QvCalendarWidget::showNextMonth() { setSelectedDate(calValue().addMonths(1)); }
+void QvCalendarWidget::showPreviousMonth() { setSelectedDate(calValue().addMonths(-1)); }
+void QvCalendarWidget::showNextYear() { setSelectedDate(calValue().addYears(1)); }
+void QvCalendarWidget::showPreviousYear() { setSelectedDate(calValue().addYears(-1)); }
+
+void QvCalendarWidget::showToday() {
+    const QDate today = ToQDate(SiteOf(*this).Today());
+    setCurrentPage(today.year(), today.month());
 }
 
 bool QvCalendarWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -119,6 +173,7 @@ void QvCalendarWidget::Dispatch(std::string_view name, std::span<Variant> args) 
     else if (name == "YearChanged") emit YearChanged();
     else if (name == "Click") emit Click();
     else if (name == "DblClick") emit DblClick();
+    else if (name == "limitReached" && args.size() == 1) emit limitReached(args[0].ToBool());
     else if ((name == "KeyDown" || name == "KeyUp") && args.size() == 2) {
         KeyArgs key{args[0].ToInt16(), args[1].ToInt16()};
         if (name == "KeyDown") emit KeyDown(key);

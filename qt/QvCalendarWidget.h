@@ -74,8 +74,23 @@ class VEMOCALENDAR_EXPORT QvCalendarWidget : public QvControlWidget {
     Q_PROPERTY(bool calLeapYear READ calLeapYear STORED false)
     Q_PROPERTY(int calJulianDateValue READ calJulianDateValue STORED false)
     Q_PROPERTY(QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectionChanged DESIGNABLE false STORED false)
+    // Settings beyond the control's interface; .ui files and form files carry them.
+    Q_PROPERTY(QDate calMinDate READ minimumDate WRITE setMinimumDate NOTIFY calMinDateChanged)
+    Q_PROPERTY(QDate calMaxDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged)
+    Q_PROPERTY(VemoCalendar::QvCalendarWidget::SelectionMode calSelectionMode READ selectionMode WRITE setSelectionMode NOTIFY calSelectionModeChanged)
+    Q_PROPERTY(bool calQuietLimit READ calQuietLimit WRITE setCalQuietLimit NOTIFY calQuietLimitChanged)
+    // QCalendarWidget's names for them (and for calFirstDayofWeek), not stored twice.
+    Q_PROPERTY(QDate minimumDate READ minimumDate WRITE setMinimumDate NOTIFY calMinDateChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(QDate maximumDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VemoCalendar::QvCalendarWidget::SelectionMode selectionMode READ selectionMode WRITE setSelectionMode NOTIFY calSelectionModeChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(Qt::DayOfWeek firstDayOfWeek READ firstDayOfWeek WRITE setFirstDayOfWeek NOTIFY calFirstDayofWeekChanged DESIGNABLE false STORED false)
 
 public:
+    // As QCalendarWidget's: NoSelection browses months (which moves the selected date, see the
+    // page slots) but never picks a day.
+    enum SelectionMode { NoSelection = 0, SingleSelection = 1 };
+    Q_ENUM(SelectionMode)
+
     // A new calendar as a developer places it: the control's defaults, 280 x 200 pixels. `host`
     // is for the library's own tests; programs leave it null (the application's host).
     explicit QvCalendarWidget(QWidget* parent = nullptr, QtHost* host = nullptr, const QString& name = "QvCalendar1");
@@ -93,8 +108,9 @@ public:
     static QIcon widgetIcon();
     // The size of a newly placed calendar, 280 x 200 pixels, grown to minimumSizeHint where the
     // fonts need more.
-    QSize sizeHint() const override { return QSize(280, 200).expandedTo(minimumSizeHint()); }
-    // The smallest size at which the day numbers and the titles in calFont stay readable.
+    QSize sizeHint() const override;
+    // The smallest size at which the day numbers and the titles in calFont stay readable; both
+    // hints grow by the contents margins, inside which the calendar draws.
     QSize minimumSizeHint() const override;
 
     // The selected date; its month is the one shown.
@@ -189,17 +205,53 @@ public:
     VEMO_COLOR_PROPERTY(calNextMonthForeColor, setCalNextMonthForeColor)
 #undef VEMO_COLOR_PROPERTY
 
-    // QCalendarWidget's names: the selected date (calValue) ...
+    // ---- QCalendarWidget's names, with its semantics ----
+    //
+    // The calendar has no page of its own: it always shows the month of its selected date. So
+    // the page slots move the selected date (same day, or the month's last day, held inside the
+    // date range), where QCalendarWidget keeps it. Each emits selectionChanged and
+    // currentPageChanged once when the date or month changed.
+
     QDate selectedDate() const { return calValue(); }
-    bool setSelectedDate(QDate date) { return setCalValue(date); }
-    // ... and the date range, which the calendar keeps as year limits: calMinYear becomes
-    // min's year and calMaxYear max's. False (nothing changed) for null dates, min after max or
-    // years the limits refuse (below 1600, above 9999).
+    // A date outside the date range selects the range's nearer end; a null date is ignored
+    // (false, nothing changes).
+    bool setSelectedDate(QDate date);
+    // The first and last day the user can select, inside the year limits (by default 1 January
+    // of calMinYear and 31 December of calMaxYear). A null date is ignored; a date beyond the
+    // year limits is taken at the limit. A minimum after the maximum moves the maximum (and the
+    // other way round); a selected date outside the new range moves to its nearer end.
+    QDate minimumDate() const { return DateOf("calMinDate"); }
+    bool setMinimumDate(QDate date);
+    QDate maximumDate() const { return DateOf("calMaxDate"); }
+    bool setMaximumDate(QDate date);
+    // Both ends at once (swapped when max is before min); ignored when either is null.
     bool setDateRange(QDate min, QDate max);
+    // The weekday of the first column (calFirstDayofWeek, Sunday by default).
+    Qt::DayOfWeek firstDayOfWeek() const;
+    bool setFirstDayOfWeek(Qt::DayOfWeek day);
+    SelectionMode selectionMode() const { return static_cast<SelectionMode>(Get("calSelectionMode").ToInt32()); }
+    bool setSelectionMode(SelectionMode mode) { return SetInt32("calSelectionMode", mode); }
+    // The year and month shown: those of the selected date.
+    int yearShown() const { return calValue().year(); }
+    int monthShown() const { return calValue().month(); }
+    // True: an arrow that cannot move emits limitReached instead of the modal message box
+    // "Minimum Calendar Date Setting Reached." (or "Maximum ..."), which is the default.
+    bool calQuietLimit() const { return Get("calQuietLimit").ToBool(); }
+    bool setCalQuietLimit(bool value) { return Set("calQuietLimit", Variant(value)); }
 
 public slots:
     // Refills the grid and raises the change events that are due.
     void Refresh();
+    // Shows the month of the given year: selects the same day there (see above).
+    void setCurrentPage(int year, int month);
+    void showNextMonth();
+    void showPreviousMonth();
+    void showNextYear();
+    void showPreviousYear();
+    // Shows today's month (the selected day kept, as every page move does).
+    void showToday();
+    // Nothing to do: the selected date's month is always the one shown.
+    void showSelectedDate() {}
 
 signals:
     // NOTIFY signals, after the control's change notification for the property (calValue's also
@@ -237,6 +289,12 @@ signals:
     void calScrollArrowsFontChanged();
     void calWidthChanged();
     void calHeightChanged();
+    void calMinDateChanged();
+    void calMaxDateChanged();
+    void calSelectionModeChanged();
+    void calQuietLimitChanged();
+    // An arrow could not move (calQuietLimit true): at the maximum end, or at the minimum.
+    void limitReached(bool maximum);
     // The control's events.
     void ValueChanged();
     void MonthChanged();

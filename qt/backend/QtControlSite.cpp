@@ -139,6 +139,26 @@ void QtControlSite::Resize(double width, double height) {
     if (control_) control_->UserControl_Resize();
 }
 
+double QtControlSite::ScaleWidth() const {
+    return std::max(0.0, width_ - (margins_.left() + margins_.right()) * TwipsPerPixelX());
+}
+
+double QtControlSite::ScaleHeight() const {
+    return std::max(0.0, height_ - (margins_.top() + margins_.bottom()) * TwipsPerPixelY());
+}
+
+// The widgets' co-ordinates start at the contents rectangle's corner, so drawing, hit tests and
+// the accessible rectangles all move with it.
+void QtControlSite::ContentsMarginsChanged() {
+    if (Surface().contentsMargins() == margins_) return;
+    margins_ = Surface().contentsMargins();
+    factory_.RootLayer().SetChildOrigin(QPoint(margins_.left(), margins_.top()));
+    for (QtNode* node : factory_.Nodes())
+        if (!node->ParentNode()) node->Reposition();
+    Surface().update();
+    if (control_) control_->UserControl_Resize();
+}
+
 void QtControlSite::SurfaceResized() {
     if (Surface().size() == notifiedSize_) return;
     notifiedSize_ = Surface().size();

@@ -98,6 +98,8 @@ public:
 
     // The surface's size changed under a Qt layout.
     void SurfaceResized();
+    // The surface's contents margins changed: the control's inner area is the contents rectangle.
+    void ContentsMarginsChanged();
 
     // ---- ControlSite ----
     double TwipsPerPixelX() const override { return host_.TwipsPerPixelX(); }
@@ -108,8 +110,9 @@ public:
     std::unique_ptr<ConstituentSite> CreateConstituent(const std::string& name, ConstituentEvents& events) override;
     void PropertyChanged(std::string_view name) override;
     void RaiseEvent(std::string_view name, std::span<Variant> args) override;
-    double ScaleWidth() const override { return width_; }
-    double ScaleHeight() const override { return height_; }
+    // The inner area: the control's size less the surface's contents margins.
+    double ScaleWidth() const override;
+    double ScaleHeight() const override;
     double ScaleLeft() const override { return 0; }
     double ScaleTop() const override { return 0; }
     double Width() const override { return width_; }
@@ -152,6 +155,7 @@ private:
     std::string name_;
     double width_ = 0, height_ = 0;
     QSize notifiedSize_;
+    QMargins margins_;
     QtParentForm parent_;
     QtWidgetFactory factory_;
     Control* control_ = nullptr;

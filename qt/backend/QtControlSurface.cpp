@@ -72,6 +72,9 @@ bool QtControlSurface::Deliver(QEvent& event) {
         case QEvent::Resize:
             if (site_) site_->SurfaceResized();
             return false;
+        case QEvent::ContentsRectChange:
+            if (site_) site_->ContentsMarginsChanged();
+            return false;
         default: return false;
     }
 }
