@@ -95,12 +95,14 @@ std::span<const PropertyInfo> QvCalButton::Properties() const {
 }
 
 Variant QvCalButton::GetProperty(std::string_view name) const {
+    if (name == "ReadOnly") return Variant(readOnly_);
     if (const OwnProperty* own = FindOwn(name)) return own->get(*this);
     if (!Forwards(name)) ThrowNotSupported();
     return QvCalendar1_->GetProperty(name);
 }
 
 void QvCalButton::SetProperty(std::string_view name, const Variant& value) {
+    if (name == "ReadOnly") return ReadOnly(value.ToBool());
     if (const OwnProperty* own = FindOwn(name)) {
         if (!own->set) ThrowNotSupported();
         own->set(*this, value);

@@ -17,11 +17,19 @@ int ToWhole(double twips) { return static_cast<int>(std::nearbyint(twips)); }
 // A press opens a closed pop-up and closes an open one. An error in any step ends the press
 // there and reaches the host; BtnClick is raised only after a press that went through.
 void QvCalButton::SSCommand1_Click() {
-    if (!calendarSite_->Visible()) PlaceCalendar();
-    calendarSite_->SetVisible(!calendarSite_->Visible());
-    if (calendarSite_->Visible()) calendarSite_->SetFocus();
-    else SSCommand1_->SetFocus();
+    if (!readOnly_) {
+        if (!calendarSite_->Visible()) PlaceCalendar();
+        calendarSite_->SetVisible(!calendarSite_->Visible());
+        if (calendarSite_->Visible()) calendarSite_->SetFocus();
+        else SSCommand1_->SetFocus();
+    }
     site_.RaiseEvent("BtnClick", {});
+}
+
+void QvCalButton::ReadOnly(bool value) {
+    readOnly_ = value;
+    site_.PropertyChanged("ReadOnly");
+    if (value && PopupOpen()) ClosePopup();
 }
 
 // The calendar's window becomes a child of the form's at every opening, and stays one.

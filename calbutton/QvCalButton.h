@@ -72,6 +72,12 @@ public:
     FontRef Font() const;
     void Font(FontRef font);
 
+    // A read-only button's press does not open the pop-up (BtnClick is still raised): its date
+    // changes only from code. Setting it closes an open pop-up. Reached by name as "ReadOnly",
+    // which is not among Properties(); kept in the bag after every other key, only when set.
+    bool ReadOnly() const { return readOnly_; }
+    void ReadOnly(bool value);
+
     // ---- The button control's own handles, not the calendar's ----
     int32_t hwnd() const;
     int32_t hDC() const;
@@ -138,6 +144,7 @@ public:
     void UserControl_WriteProperties(PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_ExitFocus() override;
+    void UserControl_AmbientChanged(std::string_view name) override { QvCalendar1_->UserControl_AmbientChanged(name); }
 
 private:
     struct OwnProperty;
@@ -164,6 +171,7 @@ private:
     CommandButton* SSCommand1_ = nullptr;
     int32_t calWidth_ = 3200;
     int32_t calHeight_ = 4000;
+    bool readOnly_ = false;
     std::array<FontRef, 3> fonts_;  // for calFont, calMonthYearTitleFont, calScrollArrowsFont
     std::unique_ptr<ConstituentSite> calendarSite_;
     std::unique_ptr<QvCalendar> QvCalendar1_;  // declared after its site: destroyed before it

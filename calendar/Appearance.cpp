@@ -222,6 +222,14 @@ void QvCalendar::BuildMonthTitles() {
     for (const std::string& name : monthNames_) cbxMonth_->AddItem(name);
 }
 
+void QvCalendar::UserControl_AmbientChanged(std::string_view name) {
+    if (name != "Locale") return;
+    BuildMonthTitles();
+    ShowMonthYear();
+    BuildDayTitles();
+    FillWeekdayTitles();
+}
+
 void QvCalendar::BuildDayTitles() { dayNames_ = DayTitles(site_.Locale(), calDayTitle_); }
 
 void QvCalendar::RefreshAll() {

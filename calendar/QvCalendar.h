@@ -187,6 +187,8 @@ public:
     void UserControl_KeyDown(KeyArgs& args) override;
     void UserControl_KeyPress(int16_t& keyAscii) override;
     void UserControl_KeyUp(KeyArgs& args) override;
+    // "Locale": the month list, the month/year title and the weekday titles are named anew.
+    void UserControl_AmbientChanged(std::string_view name) override;
 
 private:
     enum class Limit { Minimum, Maximum };

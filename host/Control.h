@@ -34,6 +34,9 @@ public:
     virtual void UserControl_KeyDown(KeyArgs&) {}
     virtual void UserControl_KeyPress(int16_t&) {}
     virtual void UserControl_KeyUp(KeyArgs&) {}
+
+    // An ambient property of the container changed: "Locale" for the month and weekday names.
+    virtual void UserControl_AmbientChanged(std::string_view) {}
 };
 
 }  // namespace VemoCalendar

@@ -95,6 +95,7 @@ void QvCalButtonWidget::Dispatch(std::string_view name, std::span<Variant> args)
     else if (name == "YearChanged") emit YearChanged();
     else if (name == "BtnClick") emit BtnClick();
     else if (name == "Click") emit Click();
+    else if (name == "limitReached" && args.size() == 1) emit limitReached(args[0].ToBool());
     else if ((base == "KeyDown" || base == "KeyUp") && args.size() == 2) {
         KeyArgs key{args[0].ToInt16(), args[1].ToInt16()};
         if (name == "BtnKeyDown") emit BtnKeyDown(key);

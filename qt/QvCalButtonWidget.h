@@ -85,6 +85,11 @@ class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     Q_PROPERTY(QDate calMaxDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged)
     Q_PROPERTY(QDate minimumDate READ minimumDate WRITE setMinimumDate NOTIFY calMinDateChanged DESIGNABLE false STORED false)
     Q_PROPERTY(QDate maximumDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VemoCalendar::QvCalendarWidget::SelectionMode calSelectionMode READ calSelectionMode WRITE setCalSelectionMode NOTIFY calSelectionModeChanged)
+    Q_PROPERTY(bool calQuietLimit READ calQuietLimit WRITE setCalQuietLimit NOTIFY calQuietLimitChanged)
+    // The control's name is stored and shown in Designer; QDateEdit's beside it.
+    Q_PROPERTY(bool ReadOnly READ isReadOnly WRITE setReadOnly NOTIFY readOnlyChanged)
+    Q_PROPERTY(bool readOnly READ isReadOnly WRITE setReadOnly NOTIFY readOnlyChanged DESIGNABLE false STORED false)
 
 public:
     // A new button as a developer places it (first placement: pop-up 3200 x 4000 twips, today's
@@ -123,6 +128,18 @@ public:
     QDate maximumDate() const { return DateOf("calMaxDate"); }
     bool setMaximumDate(QDate date);
     bool setDateRange(QDate min, QDate max);
+    // The pop-up calendar's selection mode and quiet limit (limitReached instead of the modal
+    // message), as QvCalendarWidget's.
+    QvCalendarWidget::SelectionMode calSelectionMode() const {
+        return static_cast<QvCalendarWidget::SelectionMode>(Get("calSelectionMode").ToInt32());
+    }
+    bool setCalSelectionMode(QvCalendarWidget::SelectionMode mode) { return SetInt32("calSelectionMode", mode); }
+    bool calQuietLimit() const { return Get("calQuietLimit").ToBool(); }
+    bool setCalQuietLimit(bool value) { return Set("calQuietLimit", Variant(value)); }
+    // QDateEdit's readOnly: a press does not open the pop-up (BtnClick still comes), the date
+    // changes only from code; the button still takes the focus and says its date.
+    bool isReadOnly() const { return Get("ReadOnly").ToBool(); }
+    bool setReadOnly(bool value) { return Set("ReadOnly", Variant(value)); }
 
     // The pop-up calendar's selected date; false for a null or out-of-range date.
     QDate calValue() const { return DateOf("calValue"); }
@@ -229,6 +246,11 @@ signals:
     void calWidthChanged();
     void calMinDateChanged();
     void calMaxDateChanged();
+    void calSelectionModeChanged();
+    void calQuietLimitChanged();
+    void readOnlyChanged();
+    // An arrow of the pop-up could not move (calQuietLimit true): at the maximum end, or the minimum.
+    void limitReached(bool maximum);
     void calHeightChanged();
     void AutoSizeChanged();
     void BevelWidthChanged();

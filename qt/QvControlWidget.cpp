@@ -9,6 +9,7 @@
 
 #include "qt/accessibility/QtAccessible.h"
 #include "qt/backend/QtConvert.h"
+#include "qt/backend/QtEventGuard.h"
 #include "qt/backend/QtHost.h"
 #include "qt/dialogs/QtPropertyPagesDialog.h"
 #include "qt/QvControlWidget_p.h"
@@ -163,10 +164,18 @@ void QvControlWidget::CheckValue() {
 }
 
 // Qt's enabled state is the outer one: disabling the widget also gives the control its disabled
-// state and look; enabling it undoes only what disabling did.
+// state and look; enabling it undoes only what disabling did. A locale set on the widget (or
+// reaching it from its parent) names the months and weekdays, of a pop-up calendar too.
 void QvControlWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange || !d_->site || !d_->site->HasControl()) return;
+    // Only these two touch the site (the surface's making sends others before it exists).
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::LocaleChange && type != QEvent::EnabledChange) || !d_->site || !d_->site->HasControl()) return;
+    if (type == QEvent::LocaleChange) {
+        d_->site->SetLocale(locale());
+        GuardQtEvent([this] { d_->site->GetControl().UserControl_AmbientChanged("Locale"); });
+        return;
+    }
     if (!isEnabled()) {
         if (Get("Enabled").ToBool()) {
             d_->disabledByQt = true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ButtonFixture.h"
+#include "headless/MemoryPropertyBag.h"
 
 namespace VemoCalendar {
 namespace {
@@ -165,6 +166,23 @@ TEST_F(PopupTest, DestroyingTheButtonTakesItsCalendarAlong) {
     EXPECT_THROW(form->Site("QvCalButton1.QvCalendar1"), std::logic_error);
     EXPECT_EQ(form->FocusedControl(), nullptr);
     EXPECT_EQ(form->ScreenOriginOf(calendarWindow).x, 0) << "no window of that handle is left";
+}
+
+// A read-only button still raises BtnClick, but its press leaves the pop-up shut; the setting is
+// kept after every other key, only when on, and read back.
+TEST_F(PopupTest, AReadOnlyPressOpensNothingAndTheSettingIsKeptLast) {
+    MemoryPropertyBag plain;
+    button->UserControl_WriteProperties(plain);
+    button->SetProperty("ReadOnly", Variant(true));
+    Press();
+    EXPECT_FALSE(button->PopupOpen());
+    EXPECT_EQ(Events(), (Names{"BtnMouseDown", "BtnMouseUp", "BtnClick"}));
+    MemoryPropertyBag bag;
+    button->UserControl_WriteProperties(bag);
+    ASSERT_EQ(bag.Entries().size(), plain.Entries().size() + 1);
+    EXPECT_EQ(bag.Entries().back().first, "ReadOnly");
+    QvCalButton& loaded = form->Load<QvCalButton>("Loaded", bag, 600, 900, 1215, 375);
+    EXPECT_TRUE(loaded.ReadOnly());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -132,7 +133,12 @@ public:
     MessageResult MsgBox(const MessageBoxRequest& request) override;
     LibraryIdentity Library() const override { return host_.Library(); }
     Date Today() const override { return host_.Today(); }
-    const LocaleNames& Locale() const override { return host_.Locale(); }
+    // The site's own locale once one is set, else its owner's (a pop-up speaks as its button), else
+    // the host's.
+    const LocaleNames& Locale() const override {
+        return locale_ ? *locale_ : owner_ ? owner_->Locale() : host_.Locale();
+    }
+    void SetLocale(const QLocale& locale) { locale_.emplace(locale); }
     AboutBox& About() override { return host_.About(); }
     void ClientToScreen(intptr_t window, ScreenPoint& point) override;
     void SetParent(intptr_t child, intptr_t newParent) override;
@@ -151,6 +157,7 @@ private:
     QtHost& host_;
     QtControlSurface& surface_;
     QtControlSite* owner_ = nullptr;
+    std::optional<QtLocaleNames> locale_;
     ConstituentEvents* events_ = nullptr;
     std::string name_;
     double width_ = 0, height_ = 0;

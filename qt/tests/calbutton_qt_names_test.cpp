@@ -31,5 +31,30 @@ TEST_F(QtCalButtonTest, CalendarWidgetIsThePopUpAndTheRangeHoldsItsDays) {
     EXPECT_EQ(button_->property("calMaxDate").toDate(), QDate(1997, 6, 8));
 }
 
+TEST_F(QtCalButtonTest, AReadOnlyButtonKeepsItsPopUpShutAndItsDate) {
+    QSignalSpy readOnly(button_, &QvCalButtonWidget::readOnlyChanged);
+    QSignalSpy clicks(button_, &QvCalButtonWidget::BtnClick);
+    Press();
+    ASSERT_TRUE(button_->popupOpen());
+    EXPECT_TRUE(button_->setReadOnly(true));
+    EXPECT_FALSE(button_->popupOpen()) << "setting it closes an open pop-up";
+    Press();
+    EXPECT_FALSE(button_->popupOpen());
+    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(readOnly.count(), 1);
+    EXPECT_TRUE(button_->setDate(QDate(2001, 2, 3))) << "code still sets the date";
+    EXPECT_TRUE(button_->property("ReadOnly").toBool());
+}
+
+// A locale set on the button (or reaching it from its form) names the pop-up's months and days.
+TEST_F(QtCalButtonTest, TheButtonsLocaleReachesItsPopUp) {
+    form_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    Press();
+    EXPECT_EQ(CalendarSite().Get<Panel>("pnlText").Caption(), "Juni 1997");
+    EXPECT_EQ(CalendarSite().Get<Panel>("pnlCalDay", 3).Caption(), "D") << "Dienstag";
+    button_->setLocale(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(CalendarSite().Get<Panel>("pnlText").Caption(), "juin 1997");
+}
+
 }  // namespace
 }  // namespace VemoCalendar
