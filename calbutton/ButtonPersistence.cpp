@@ -112,6 +112,7 @@ void QvCalButton::UserControl_ReadProperties(PropertyBag& bag) {
     SSCommand1_->SetOutline(read.Bool("Outline", false));
     Picture(read.Picture("Picture"));
     SSCommand1_->SetRoundedCorners(read.Bool("RoundedCorners", false));
+    QvCalendar1_->ReadMarkedDaysKeys(bag);
 }
 
 // The sizes come from the calendar's actual size; the calendar fonts stand in alphabetical
@@ -140,6 +141,7 @@ void QvCalButton::UserControl_WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("Outline", Variant(Outline()), Variant(false));
     bag.WriteProperty("Picture", Variant(Picture()), Variant(PictureRef{}));
     bag.WriteProperty("RoundedCorners", Variant(RoundedCorners()), Variant(false));
+    QvCalendar1_->WriteMarkedDaysKeys(bag);
 }
 
 }  // namespace VemoCalendar

@@ -75,7 +75,9 @@ void QvCalendar::UserControl_ReadProperties(PropertyBag& bag) {
         if (e->info.kind == PropertyKind::Date) defaultValue = Variant(site_.Today());
         values.push_back(StoredValue(e->info, bag.ReadProperty(e->info.name, defaultValue)));
     }
+    MarkedDaysSettings marked = ReadMarkedDays(bag);
     for (size_t i = 0; i < values.size(); ++i) StoredInReadOrder()[i]->store(*this, values[i]);
+    StoreMarkedDays(std::move(marked));
     RefreshAll();
 }
 
@@ -92,6 +94,7 @@ void QvCalendar::UserControl_WriteProperties(PropertyBag& bag) {
         if (e->info.kind == PropertyKind::Date) defaultValue = Variant(site_.Today());
         bag.WriteProperty(e->info.name, WrittenValue(e->info, e->get(*this)), defaultValue);
     }
+    WriteMarkedDaysKeys(bag);
 }
 
 }  // namespace VemoCalendar
