@@ -80,6 +80,7 @@ class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     Q_PROPERTY(QString calVersion READ calVersion STORED false)
     Q_PROPERTY(bool popupOpen READ popupOpen STORED false)
     Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VemoCalendar::QvCalendarWidget::VerticalHeaderFormat verticalHeaderFormat READ verticalHeaderFormat WRITE setVerticalHeaderFormat)
 
 public:
     // A new button as a developer places it (first placement: pop-up 3200 x 4000 twips, today's
@@ -205,6 +206,16 @@ public:
     // BevelWidth is the face's one 16-bit property: a width past 16 bits is refused with 6.
     int BevelWidth() const { return Get("BevelWidth").ToInt16(); }
     bool setBevelWidth(int value);
+
+    // The pop-up calendar's marked days and week numbers, as QvCalendarWidget (and
+    // QCalendarWidget) has them.
+    QvCalendarWidget::VerticalHeaderFormat verticalHeaderFormat() const;
+    void setVerticalHeaderFormat(QvCalendarWidget::VerticalHeaderFormat format);
+    QMap<QDate, QTextCharFormat> dateTextFormat() const;
+    QTextCharFormat dateTextFormat(QDate date) const;
+    void setDateTextFormat(QDate date, const QTextCharFormat& format);
+    QTextCharFormat weekdayTextFormat(Qt::DayOfWeek dayOfWeek) const;
+    void setWeekdayTextFormat(Qt::DayOfWeek dayOfWeek, const QTextCharFormat& format);
 
 signals:
     // NOTIFY signals, after the control's change notification for the property (calValue's also

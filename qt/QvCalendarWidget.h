@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QFont>
 #include <QIcon>
+#include <QMap>
 #include <QString>
+#include <QTextCharFormat>
 #include <QVariantList>
 #include <memory>
 
@@ -74,6 +76,7 @@ class VEMOCALENDAR_EXPORT QvCalendarWidget : public QvControlWidget {
     Q_PROPERTY(bool calLeapYear READ calLeapYear STORED false)
     Q_PROPERTY(int calJulianDateValue READ calJulianDateValue STORED false)
     Q_PROPERTY(QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectionChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VerticalHeaderFormat verticalHeaderFormat READ verticalHeaderFormat WRITE setVerticalHeaderFormat)
 
 public:
     // A new calendar as a developer places it: the control's defaults, 280 x 200 pixels. `host`
@@ -196,6 +199,31 @@ public:
     // min's year and calMaxYear max's. False (nothing changed) for null dates, min after max or
     // years the limits refuse (below 1600, above 9999).
     bool setDateRange(QDate min, QDate max);
+
+    // ---- Marked days and week numbers, with QCalendarWidget's names and meaning ----
+    // A day's look merges its weekday's format with its date's over it, drawn over its class
+    // colours: a neighbouring month's day keeps its grey text, the selected day its selected
+    // back colour (its text takes the format's colour where that stays readable on it), today
+    // stays bold. A format keeps the foreground and background colours, bold (a weight of
+    // DemiBold or more), italic, underline and the tool tip, which shows on hover and follows the
+    // date for a screen reader; no weekday has a format of its own at first (the weekends'
+    // colours are calCurrentMonthWeekendsBackColor and -ForeColor). A date outside 1 January 100
+    // .. 31 December 9999 is refused: nothing changes, propertyRefused("dateTextFormat", 380, ...).
+    enum VerticalHeaderFormat { NoVerticalHeader, ISOWeekNumbers };
+    Q_ENUM(VerticalHeaderFormat)
+    // ISOWeekNumbers shows a first column with the ISO 8601 week of each row (the week of the
+    // row's Thursday, whatever the first day of the week).
+    VerticalHeaderFormat verticalHeaderFormat() const;
+    void setVerticalHeaderFormat(VerticalHeaderFormat format);
+    // Every date with a format of its own.
+    QMap<QDate, QTextCharFormat> dateTextFormat() const;
+    // The date's own format (without its weekday's); an empty one when it has none.
+    QTextCharFormat dateTextFormat(QDate date) const;
+    // A null date clears the formats of all dates; otherwise the date keeps `format`, also an
+    // empty one, in place of what it had.
+    void setDateTextFormat(QDate date, const QTextCharFormat& format);
+    QTextCharFormat weekdayTextFormat(Qt::DayOfWeek dayOfWeek) const;
+    void setWeekdayTextFormat(Qt::DayOfWeek dayOfWeek, const QTextCharFormat& format);
 
 public slots:
     // Refills the grid and raises the change events that are due.

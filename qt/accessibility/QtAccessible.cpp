@@ -117,6 +117,7 @@ public:
         if (!node_) return QAccessible::NoRole;
         if (Is(*node_, "pnlCalNum")) return QAccessible::Cell;
         if (Is(*node_, "pnlCalDay")) return QAccessible::ColumnHeader;
+        if (Is(*node_, "pnlCalWeek")) return QAccessible::RowHeader;
         if (dynamic_cast<QtCommandButton*>(node_))
             return ControlOf<QvCalButton>(*node_) ? QAccessible::ButtonDropDown : QAccessible::Button;
         return QAccessible::StaticText;
@@ -181,7 +182,11 @@ public:
         if (!header) return {};
         return {InterfaceOf(*header)};
     }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override {
+        QtNode* header = node_ ? Find(*node_, "pnlCalWeek", rowIndex() + 1) : nullptr;
+        if (!header || !header->ShownInHost()) return {};
+        return {InterfaceOf(*header)};
+    }
     int columnIndex() const override { return node_ ? (node_->index_ - 1) % 7 : -1; }
     int rowIndex() const override { return node_ ? (node_->index_ - 1) / 7 : -1; }
     int columnExtent() const override { return 1; }
@@ -192,7 +197,12 @@ private:
     QString Name() const {
         if (Is(*node_, "pnlCalNum")) {
             const QDate date = CellDate(*node_);
-            if (date.isValid()) return LocaleOf(*node_).toString(date, QLocale::LongFormat);
+            // A marked day says why it is marked, after its date.
+            const QString why = ToQString(node_->toolTip_);
+            if (date.isValid())
+                return LocaleOf(*node_).toString(date, QLocale::LongFormat) + (why.isEmpty() ? QString() : ", " + why);
+        } else if (Is(*node_, "pnlCalWeek")) {
+            return QStringLiteral("Week ") + ToQString(dynamic_cast<const Panel&>(node_->AsWidget()).Caption());
         } else if (Is(*node_, "pnlCalDay")) {
             // The weekday of the column, from the first row's date.
             if (QtNode* cell = Find(*node_, "pnlCalNum", node_->index_)) {
@@ -348,7 +358,10 @@ public:
         QtNode* header = Find(picture_, "pnlCalDay", column + 1);
         return header ? InterfaceOf(*header)->text(QAccessible::Name) : QString();
     }
-    QString rowDescription(int) const override { return {}; }
+    QString rowDescription(int row) const override {
+        QtNode* header = Find(picture_, "pnlCalWeek", row + 1);
+        return header && header->ShownInHost() ? InterfaceOf(*header)->text(QAccessible::Name) : QString();
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return 7; }
@@ -379,6 +392,7 @@ protected:
         add("cbxMonth", -1);
         add("txtYear", -1);
         for (int i = 1; i <= 7; ++i) add("pnlCalDay", i);
+        for (int r = 1; r <= 6; ++r) add("pnlCalWeek", r);
         for (int k = 1; k <= 42; ++k) add("pnlCalNum", k);
         return children;
     }
