@@ -133,6 +133,7 @@ void QvCalendar::ApplyEnabledState() {
     for (int i = 1; i <= 7; ++i) pnlCalDay(i).SetEnabled(enabled_);
     for (int k = 1; k <= 42; ++k) pnlCalNum(k).SetEnabled(enabled_);
     for (int i = 0; i < 4; ++i) cmdButton(i).SetEnabled(enabled_);
+    PaintWeekColumn();
     cbxMonth_->BringToFront();
 }
 

@@ -15,10 +15,11 @@ namespace {
 constexpr char kMarksKey[] = "calDayMarks";
 constexpr char kWeekNumbersKey[] = "calShowWeekNumbers";
 
-// A value read under `key`, converted; a value that does not convert names its key.
+// A value read under `key`, converted; a value that does not convert names its key. A key the
+// bag does not hold is not asked for.
 template <class Convert>
 auto ReadKey(PropertyBag& bag, const char* key, const Variant& defaultValue, Convert convert) {
-    const Variant stored = bag.ReadProperty(key, defaultValue);
+    const Variant stored = bag.HoldsProperty(key) ? bag.ReadProperty(key, defaultValue) : defaultValue;
     try {
         return convert(stored);
     } catch (const ControlError& e) {

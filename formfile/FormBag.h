@@ -19,6 +19,7 @@ public:
     void WriteProperty(std::string_view key, const Variant& value, const Variant& defaultValue) override;
 
     bool Has(std::string_view key) const;
+    bool HoldsProperty(std::string_view key) const override { return Has(key); }
     // The stored value; throws std::out_of_range when the key is absent.
     const Variant& Get(std::string_view key) const;
     // Stores a value, replacing one under the same key in its place.

@@ -13,6 +13,13 @@ public:
     // The stored value, or `defaultValue` when the key is absent.
     virtual Variant ReadProperty(std::string_view key, const Variant& defaultValue) = 0;
     virtual void WriteProperty(std::string_view key, const Variant& value, const Variant& defaultValue) = 0;
+    // Whether the bag holds a value under the key. Settings kept as keys of their own after the
+    // stored keys are read only when held, so a form without them is read exactly as before; a
+    // bag that cannot tell says true and returns the default when asked.
+    virtual bool HoldsProperty(std::string_view key) const {
+        (void)key;
+        return true;
+    }
 };
 
 }  // namespace VemoCalendar
