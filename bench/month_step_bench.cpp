@@ -33,11 +33,12 @@ static void BM_PlanMonthGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanMonthGrid);
 
-// A month step with `state.range(0)` marked dates, every day from 1 January 1997 on (10,000 reach
-// May 2024), stepping through those years so that every grid shows marked days. Each step is one
+// A month step with `state.range(0)` marked dates, one every `state.range(1)` days from 1 January
+// 1997, stepping through 1997..2023: marked every day (10,000 reach May 2024) each grid paints 42
+// marked days; one every 280 days the map is as large but a grid shows one mark at most. Each step is one
 // call of MeasuredMarkedMonthStep, whose instructions callgrind counts:
 //   valgrind --tool=callgrind --toggle-collect='MeasuredMarkedMonthStep*' \
-//       build/bench/month_step_bench --benchmark_filter=MarkedDays
+//       build/bench/month_step_bench --benchmark_filter=MarkedDays/10000/1
 // then callgrind_annotate --tree=caller gives the instructions and the number of calls.
 [[gnu::noinline]] void MeasuredMarkedMonthStep(QvCalendar& cal, Date value) { cal.calValue(value); }
 
@@ -51,7 +52,7 @@ static void BM_MonthStepMarkedDays(benchmark::State& state) {
     holiday.bold = true;
     holiday.toolTip = "Booked";
     const Date first = MakeDate(1997, 1, 1);
-    for (int64_t i = 0; i < state.range(0); ++i) cal.SetDateMark(Date(first.value + static_cast<double>(i)), holiday);
+    for (int64_t i = 0; i < state.range(0); ++i) cal.SetDateMark(Date(first.value + static_cast<double>(i * state.range(1))), holiday);
     Date value = MakeDate(1997, 1, 15);
     for (auto _ : state) {
         value = AddMonths(value, 1);
@@ -60,4 +61,4 @@ static void BM_MonthStepMarkedDays(benchmark::State& state) {
         if (host.events.size() > 4096) host.ClearRecord();
     }
 }
-BENCHMARK(BM_MonthStepMarkedDays)->Arg(0)->Arg(10000);
+BENCHMARK(BM_MonthStepMarkedDays)->Args({0, 1})->Args({10000, 1})->Args({10000, 280});
