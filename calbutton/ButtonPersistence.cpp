@@ -115,6 +115,7 @@ void QvCalButton::UserControl_ReadProperties(PropertyBag& bag) {
     // The calendar's settings beyond the interface, after the face, where present.
     for (std::string_view name : QvCalendar::SettingNames())
         if (const std::optional<Variant> stored = ReadIfPresent(bag, name)) QvCalendar1_->SetProperty(name, *stored);
+    QvCalendar1_->ReadMarkedDaysKeys(bag);
     if (const std::optional<Variant> stored = ReadIfPresent(bag, "ReadOnly")) readOnly_ = stored->ToBool();
 }
 
@@ -145,6 +146,7 @@ void QvCalButton::UserControl_WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("Picture", Variant(Picture()), Variant(PictureRef{}));
     bag.WriteProperty("RoundedCorners", Variant(RoundedCorners()), Variant(false));
     QvCalendar1_->WriteSettings(bag);
+    QvCalendar1_->WriteMarkedDaysKeys(bag);
     if (readOnly_) bag.WriteProperty("ReadOnly", Variant(true), Variant());
 }
 

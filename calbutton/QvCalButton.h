@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -125,6 +126,22 @@ public:
     // The date the user picked in the pop-up.
     VEMO_FORWARD(Date, Date, calValue)
     VEMO_FORWARD_READ_ONLY(std::string, calVersion)
+    // The pop-up's marked days and week column (see QvCalendar), notified under the same names
+    // and stored after the button's own keys.
+    VEMO_FORWARD(bool, bool, calShowWeekNumbers)
+    const DayMarks& calDayMarks() const { return QvCalendar1_->calDayMarks(); }
+    void SetDateMark(Date date, std::optional<DayFormat> format) {
+        QvCalendar1_->SetDateMark(date, std::move(format));
+        site_.PropertyChanged("calDayMarks");
+    }
+    void ClearDateMarks() {
+        QvCalendar1_->ClearDateMarks();
+        site_.PropertyChanged("calDayMarks");
+    }
+    void SetWeekdayMark(int32_t weekday, std::optional<DayFormat> format) {
+        QvCalendar1_->SetWeekdayMark(weekday, std::move(format));
+        site_.PropertyChanged("calDayMarks");
+    }
 #undef VEMO_FORWARD
 #undef VEMO_FORWARD_READ_ONLY
 

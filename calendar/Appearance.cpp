@@ -185,6 +185,7 @@ void QvCalendar::ApplyFont() {
         const bool selectedToday = cell.Tag() == kTagCurrSelected && todayShown && DayOf(calValue_) == DayOf(site_.Today());
         if (cell.Tag() == kTagCurrToday || selectedToday) cell.SetFontBold(true);
     }
+    PaintGridMarks();
     UserControl_Resize();
 }
 
@@ -206,6 +207,7 @@ void QvCalendar::ApplyColors() {
         title.SetForeColor(weekend ? calCurrentMonthWeekendsForeColor_ : calCurrentMonthForeColor_);
     }
     for (int k = 1; k <= 42; ++k) PaintClassColors(pnlCalNum(k), pnlCalNum(k).Tag());
+    PaintGridMarks();
     UserControl_Resize();
 }
 

@@ -134,6 +134,7 @@ void QvCalendar::ApplyEnabledState() {
     for (int k = 1; k <= 42; ++k) pnlCalNum(k).SetEnabled(enabled_);
     for (int i = 0; i < 4; ++i) cmdButton(i).SetEnabled(enabled_);
     ApplyRangeToCells();
+    PaintWeekColumn();
     cbxMonth_->BringToFront();
 }
 

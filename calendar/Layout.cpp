@@ -74,6 +74,7 @@ void QvCalendar::Picture1_Resize() {
     input.twipsPerPixelX = site_.TwipsPerPixelX();
     input.twipsPerPixelY = site_.TwipsPerPixelY();
     input.monthListLeft = cbxMonth_->Left();
+    input.showWeekNumbers = calShowWeekNumbers_;
     CalendarLayout layout = ComputeLayout(input);
 
     // Hidden while the widgets move, so that no half-done layout is ever drawn.
@@ -102,6 +103,13 @@ void QvCalendar::Picture1_Resize() {
 
     for (int i = 1; i <= 7; ++i) Place(pnlCalDay(i), layout.weekdays[static_cast<size_t>(i - 1)]);
     for (int k = 1; k <= 42; ++k) Place(pnlCalNum(k), layout.cells[static_cast<size_t>(k - 1)]);
+    if (pnlCalWeek_[0]) {
+        for (size_t r = 0; r < 6; ++r) {
+            pnlCalWeek_[r]->SetVisible(calShowWeekNumbers_);
+            if (calShowWeekNumbers_) Place(*pnlCalWeek_[r], layout.weekNumbers[r]);
+        }
+        PaintWeekColumn();
+    }
 
     Picture1_->SetVisible(true);
 }

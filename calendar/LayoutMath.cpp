@@ -108,23 +108,27 @@ CalendarLayout ComputeLayout(const LayoutInput& input) {
     }
     FitTitleRow(layout, input, layout.title.width);
 
-    // Columns 1..6 are CW wide; the last one runs to the right edge.
+    // Columns 1..6 are CW wide; the last one runs to the right edge. The week column, when
+    // shown, comes first and is as wide as a day column of eight.
+    const Px dayWidth = input.showWeekNumbers ? RoundToInt(static_cast<double>(w) / (kColumns + 1)) : cw;
+    const Px gridLeft = input.showWeekNumbers ? dayWidth : 0;
     y += my;
-    Px x = 0;
+    Px x = gridLeft;
     for (size_t i = 0; i < 7; ++i) {
-        layout.weekdays[i] = Rect(x, y, i == 6 ? w - x : cw, rh);
-        x += cw;
+        layout.weekdays[i] = Rect(x, y, i == 6 ? w - x : dayWidth, rh);
+        x += dayWidth;
     }
     for (int n = 1; n <= 42; ++n) {
-        if ((n - 1) % kColumns == 0) {
-            x = 0;
-            y += rh;
-        }
-        const bool lastColumn = n % kColumns == 0;
         const bool lastRow = n >= 36;
         const Px height = lastRow && input.arrows != VemocalBottom ? lh : rh;
-        layout.cells[static_cast<size_t>(n - 1)] = Rect(x, y, lastColumn ? w - x : cw, height);
-        x += cw;
+        if ((n - 1) % kColumns == 0) {
+            x = gridLeft;
+            y += rh;
+            layout.weekNumbers[static_cast<size_t>((n - 1) / kColumns)] = Rect(0, y, gridLeft, height);
+        }
+        const bool lastColumn = n % kColumns == 0;
+        layout.cells[static_cast<size_t>(n - 1)] = Rect(x, y, lastColumn ? w - x : dayWidth, height);
+        x += dayWidth;
     }
 
     if (input.arrows == VemocalBottom) {

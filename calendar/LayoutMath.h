@@ -33,6 +33,9 @@ struct LayoutInput {
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
     int monthListLeft = 45;  // left edge of the month list inside the drop-down row, twips
+    // A first column of week numbers: it takes one share of eight of the width beside the day
+    // columns, in the weekday row and the six week rows; the rows above keep the whole width.
+    bool showWeekNumbers = false;
 };
 
 // The month list and year box inside the drop-down row panel, in twips.
@@ -59,6 +62,7 @@ struct CalendarLayout {
     std::array<LayoutRect, 4> arrows;     // cmdButton 0..3; unused with VemocalNoArrows
     std::array<LayoutRect, 7> weekdays;   // pnlCalDay 1..7 at [0..6]
     std::array<LayoutRect, 42> cells;     // pnlCalNum 1..42 at [0..41]
+    std::array<LayoutRect, 6> weekNumbers;  // pnlCalWeek 1..6 at [0..5]; unused without the column
 };
 
 // Nearest integer, ties to even; NaN gives 0 and values past the int range stop at its ends.

@@ -8,6 +8,7 @@ namespace VemoCalendar {
 
 void QvCalendar::FillMonthGrid(Date date) {
     const MonthGridPlan plan = PlanMonthGrid(date, calFirstDayofWeek_, site_.Today());
+    gridFirstDay_ = plan.firstDay;
     ShowMonthYear();
     const bool fontBold = calFont_ && calFont_->bold;
     for (int k = 1; k <= 42; ++k) {
@@ -27,6 +28,8 @@ void QvCalendar::FillMonthGrid(Date date) {
     selectedCell_ = plan.selectedCell;
     hoverCell_ = plan.selectedCell;
     ApplyRangeToCells();
+    PaintGridMarks();
+    PaintWeekColumn();
 }
 
 void QvCalendar::ShowMonthYear() {
@@ -62,6 +65,7 @@ void QvCalendar::PaintShownMonthDay(int k, int day) {
     cell.SetTabStop(false);
     PaintClassColors(cell, tag);
     cell.SetFontBold((calFont_ && calFont_->bold) || today);
+    PaintCellMark(k);
 }
 
 void QvCalendar::PaintSelected(int k) {
@@ -70,6 +74,7 @@ void QvCalendar::PaintSelected(int k) {
     cell.SetBevelOuter(selectedBevel_);
     cell.SetTabStop(true);
     PaintClassColors(cell, kTagCurrSelected);
+    PaintCellMark(k);
 }
 
 void QvCalendar::PaintClassColors(Panel& cell, std::string_view tag) {

@@ -23,6 +23,7 @@ MonthGridPlan PlanMonthGrid(Date shown, int firstDayOfWeek, Date today) {
     const int64_t firstNumber = DayNumberOf(MakeDate(c.year, c.month, 1));
 
     MonthGridPlan plan;
+    plan.firstDay = firstNumber - (start - 1);
     for (int k = 1; k < start; ++k) plan.cells[static_cast<size_t>(k - 1)] = {prevDays - (start - 1 - k), kTagPrev};
     for (int n = 1; n <= days; ++n) {
         const int k = start + n - 1;

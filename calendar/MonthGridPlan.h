@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "host/Date.h"
@@ -15,6 +16,7 @@ struct PlannedCell {
 struct MonthGridPlan {
     std::array<PlannedCell, 42> cells;  // cell k is cells[k - 1]
     int selectedCell = 0;               // 1..42
+    int64_t firstDay = 0;               // day number of cell 1
 };
 
 // The 42 cells of the month of `shown`, weeks starting on `firstDayOfWeek` (1..7, Sunday = 1),

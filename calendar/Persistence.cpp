@@ -76,8 +76,10 @@ void QvCalendar::UserControl_ReadProperties(PropertyBag& bag) {
         values.push_back(StoredValue(e->info, bag.ReadProperty(e->info.name, defaultValue)));
     }
     const auto settings = ReadSettings(bag);
+    MarkedDaysSettings marked = ReadMarkedDays(bag);
     for (size_t i = 0; i < values.size(); ++i) StoredInReadOrder()[i]->store(*this, values[i]);
     StoreSettings(settings);
+    StoreMarkedDays(std::move(marked));
     RefreshAll();
 }
 
@@ -95,6 +97,7 @@ void QvCalendar::UserControl_WriteProperties(PropertyBag& bag) {
         bag.WriteProperty(e->info.name, WrittenValue(e->info, e->get(*this)), defaultValue);
     }
     WriteSettings(bag);
+    WriteMarkedDaysKeys(bag);
 }
 
 }  // namespace VemoCalendar

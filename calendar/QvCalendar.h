@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/DayMarks.h"
 #include "calendar/Enumerations.h"
 #include "host/Color.h"
 #include "host/Control.h"
@@ -157,6 +158,31 @@ public:
     Color calNextMonthForeColor() const { return calNextMonthForeColor_; }
     void calNextMonthForeColor(int32_t value);
 
+    // ---- Marked days and week numbers (MarkedDays.cpp); none of them is a stored property of the
+    // table: a form keeps them as keys of their own after the stored keys, and only when set ----
+    // A mark's colours and font attributes are drawn over the day's class colours (see MarkedLook)
+    // and its tool tip shows on hover. Each change notifies "calDayMarks" and repaints the cells it
+    // touches.
+    const DayMarks& calDayMarks() const { return dayMarks_; }
+    // Marks the day of `date` (its time of day is ignored), replacing its mark; null clears it.
+    // 380 for a date that is no date.
+    void SetDateMark(Date date, std::optional<DayFormat> format);
+    // Clears the marks of every date; the weekday marks stay.
+    void ClearDateMarks();
+    // Marks every day of `weekday` (Sunday = 1 .. Saturday = 7); a date's own mark is merged over
+    // it. Null clears it; 380 outside 1..7.
+    void SetWeekdayMark(int32_t weekday, std::optional<DayFormat> format);
+    // ISO 8601 week numbers in a first column (panels "pnlCalWeek" 1..6, made when first shown);
+    // notifies "calShowWeekNumbers" and lays the control out again.
+    bool calShowWeekNumbers() const { return calShowWeekNumbers_; }
+    void calShowWeekNumbers(bool value);
+    // The marks and the week column as keys of their own, "calShowWeekNumbers" (boolean) and
+    // "calDayMarks" (text, see DayMarksText.h), each written only when set, so a form without
+    // them stores exactly the keys it did before. Reading replaces both and repaints; a text that
+    // does not read raises 13 and changes nothing. The drop-down button keeps its pop-up's so.
+    void WriteMarkedDaysKeys(PropertyBag& bag) const;
+    void ReadMarkedDaysKeys(PropertyBag& bag);
+
     // "2.1.0" from the host's library identity.
     std::string calVersion() const;
     int32_t hwnd() const;
@@ -251,6 +277,21 @@ private:
     // ---- Layout (Layout.cpp) ----
     void Picture1_Resize();
 
+    // ---- Marked days and week numbers (MarkedDays.cpp) ----
+    // The class look of cell k repainted with its mark, or without one it had.
+    void PaintDayMark(int k, const std::optional<DayFormat>& mark);
+    void PaintCellMark(int k);
+    void PaintGridMarks();
+    void CreateWeekCells();
+    void PaintWeekColumn();
+    // Marks and the week column as a bag holds them, read before anything is stored.
+    struct MarkedDaysSettings {
+        bool showWeekNumbers = false;
+        DayMarks marks;
+    };
+    static MarkedDaysSettings ReadMarkedDays(PropertyBag& bag);
+    void StoreMarkedDays(MarkedDaysSettings settings);
+
     // ---- Appearance (Appearance.cpp) ----
     void ApplyFixedSettings();
     void ApplyAppearance();
@@ -304,6 +345,7 @@ private:
     std::array<CommandButton*, 4> cmdButton_{};
     std::array<Panel*, 7> pnlCalDay_{};
     std::array<Panel*, 42> pnlCalNum_{};
+    std::array<Panel*, 6> pnlCalWeek_{};  // made when the week column is first shown
 
     // Date model.
     Date calValue_;
@@ -359,6 +401,12 @@ private:
     std::array<std::string, 12> monthNames_;  // month m at [m - 1]
     std::array<std::string, 7> dayNames_;     // weekday w (Sunday = 1) at [w - 1]
     mutable std::string versionText_;  // the last version text handed out
+
+    // Marked days and week numbers.
+    DayMarks dayMarks_;
+    bool calShowWeekNumbers_ = false;
+    std::optional<int64_t> gridFirstDay_;  // day number of cell 1 since the first grid fill
+    std::array<bool, 42> cellMarked_{};    // cells drawn with a mark
 };
 
 }  // namespace VemoCalendar

@@ -11,7 +11,7 @@ set(VEMO_ENTRY_HEADERS
 set(VEMO_PUBLIC_HEADERS
   qt/QvCalendarWidget.h qt/QvCalButtonWidget.h qt/QvControlWidget.h qt/QvEnums.h
   formfile/FormFile.h formfile/FormBag.h formfile/FormFileError.h
-  calendar/QvCalendar.h calendar/Enumerations.h calbutton/QvCalButton.h
+  calendar/QvCalendar.h calendar/Enumerations.h calendar/DayMarks.h calbutton/QvCalButton.h
   headless/HeadlessForm.h headless/HeadlessHost.h headless/HeadlessLocale.h headless/HeadlessWidgets.h
   headless/HeadlessPropertyPageSite.h headless/MemoryPropertyBag.h
   pages/PropertyPages.h about/frmAbout.h

@@ -13,12 +13,13 @@ namespace VemoCalendar {
 // default: a date equal to today or a font equal to the container's font would otherwise come
 // back different on a later day or in another container. Keys keep the order of their first
 // write, so a saved form reads in the order the control wrote it.
-class VEMOCALENDAR_EXPORT FormBag : public PropertyBag, public PropertyKeys {
+class VEMOCALENDAR_EXPORT FormBag : public PropertyBag {
 public:
     Variant ReadProperty(std::string_view key, const Variant& defaultValue) override;
     void WriteProperty(std::string_view key, const Variant& value, const Variant& defaultValue) override;
 
-    bool Has(std::string_view key) const override;
+    bool Has(std::string_view key) const;
+    bool HoldsProperty(std::string_view key) const override { return Has(key); }
     // The stored value; throws std::out_of_range when the key is absent.
     const Variant& Get(std::string_view key) const;
     // Stores a value, replacing one under the same key in its place.

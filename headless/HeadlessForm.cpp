@@ -163,7 +163,10 @@ void HeadlessForm::MouseDown(Widget& widget, MouseArgs args) {
 }
 
 void HeadlessForm::MouseMove(Widget& widget, MouseArgs args) {
-    if (Reachable(widget) && widget.Events().MouseMove) widget.Events().MouseMove(args);
+    shownToolTip_.clear();
+    if (!Reachable(widget)) return;
+    if (widget.Events().MouseMove) widget.Events().MouseMove(args);
+    shownToolTip_ = widget.ToolTip();
 }
 
 void HeadlessForm::MouseUp(Widget& widget, MouseArgs args) {
@@ -206,6 +209,7 @@ void HeadlessForm::DoubleClickSurface(HeadlessControlSite& site, MouseArgs args)
 }
 
 void HeadlessForm::MouseMoveSurface(HeadlessControlSite& site, MouseArgs args) {
+    shownToolTip_.clear();
     if (Shown(site)) site.GetControl().UserControl_MouseMove(args);
 }
 

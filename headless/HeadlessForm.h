@@ -176,6 +176,9 @@ public:
     void ClickSurface(HeadlessControlSite& site, MouseArgs args = {1, 0, 1, 1});
     void DoubleClickSurface(HeadlessControlSite& site, MouseArgs args = {1, 0, 1, 1});
     void MouseMoveSurface(HeadlessControlSite& site, MouseArgs args = {0, 0, 1, 1});
+    // The tool tip the host shows: that of the widget the mouse last moved over, after its
+    // handler ran; empty over a widget without one or over a control's own surface.
+    const std::string& ShownToolTip() const { return shownToolTip_; }
 
     // ---- Keyboard, to whatever has the focus ----
     void KeyDown(int16_t keyCode, int16_t shift = 0);
@@ -207,6 +210,7 @@ private:
     std::vector<HeadlessControlSite*> constituents_;
     HeadlessControlSite* focusedSite_ = nullptr;
     Widget* focusedWidget_ = nullptr;
+    std::string shownToolTip_;
 };
 
 }  // namespace VemoCalendar

@@ -58,6 +58,8 @@ public:
     void SetEnabled(bool enabled) override { Assign(enabled_, enabled); }
     const std::string& Tag() const override { return tag_; }
     void SetTag(const std::string& tag) override { tag_ = tag; }
+    const std::string& ToolTip() const override { return toolTip_; }
+    void SetToolTip(const std::string& text) override { Assign(toolTip_, text); }
     void SetFocus() override;
     bool TakesTab() const override { return takesTab_; }
     void SetTakesTab(bool takesTab) override { takesTab_ = takesTab; }
@@ -90,6 +92,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string tag_;
+    std::string toolTip_;
     int frontOrder_ = 0;
     bool takesTab_ = false;
 };

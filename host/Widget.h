@@ -34,6 +34,9 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
     virtual const std::string& Tag() const = 0;
     virtual void SetTag(const std::string& tag) = 0;
+    // A text the host shows beside the mouse while it rests on the widget; empty for none.
+    virtual const std::string& ToolTip() const = 0;
+    virtual void SetToolTip(const std::string& text) = 0;
 
     virtual void SetFocus() = 0;
     // Whether a plain Tab pressed on the widget is a key of its own (KeyDown, KeyPress 9, KeyUp),

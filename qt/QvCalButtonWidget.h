@@ -90,6 +90,7 @@ class VEMOCALENDAR_EXPORT QvCalButtonWidget : public QvControlWidget {
     // The control's name is stored and shown in Designer; QDateEdit's beside it.
     Q_PROPERTY(bool ReadOnly READ isReadOnly WRITE setReadOnly NOTIFY readOnlyChanged)
     Q_PROPERTY(bool readOnly READ isReadOnly WRITE setReadOnly NOTIFY readOnlyChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VemoCalendar::QvCalendarWidget::VerticalHeaderFormat verticalHeaderFormat READ verticalHeaderFormat WRITE setVerticalHeaderFormat)
 
 public:
     // A new button as a developer places it (first placement: pop-up 3200 x 4000 twips, today's
@@ -238,6 +239,16 @@ public:
     // BevelWidth is the face's one 16-bit property: a width past 16 bits is refused with 6.
     int BevelWidth() const { return Get("BevelWidth").ToInt16(); }
     bool setBevelWidth(int value);
+
+    // The pop-up calendar's marked days and week numbers, as QvCalendarWidget (and
+    // QCalendarWidget) has them.
+    QvCalendarWidget::VerticalHeaderFormat verticalHeaderFormat() const;
+    void setVerticalHeaderFormat(QvCalendarWidget::VerticalHeaderFormat format);
+    QMap<QDate, QTextCharFormat> dateTextFormat() const;
+    QTextCharFormat dateTextFormat(QDate date) const;
+    void setDateTextFormat(QDate date, const QTextCharFormat& format);
+    QTextCharFormat weekdayTextFormat(Qt::DayOfWeek dayOfWeek) const;
+    void setWeekdayTextFormat(Qt::DayOfWeek dayOfWeek, const QTextCharFormat& format);
 
 signals:
     // NOTIFY signals, after the control's change notification for the property (calValue's also

@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QFont>
 #include <QIcon>
+#include <QMap>
 #include <QString>
+#include <QTextCharFormat>
 #include <QVariantList>
 #include <memory>
 
@@ -84,6 +86,7 @@ class VEMOCALENDAR_EXPORT QvCalendarWidget : public QvControlWidget {
     Q_PROPERTY(QDate maximumDate READ maximumDate WRITE setMaximumDate NOTIFY calMaxDateChanged DESIGNABLE false STORED false)
     Q_PROPERTY(VemoCalendar::QvCalendarWidget::SelectionMode selectionMode READ selectionMode WRITE setSelectionMode NOTIFY calSelectionModeChanged DESIGNABLE false STORED false)
     Q_PROPERTY(Qt::DayOfWeek firstDayOfWeek READ firstDayOfWeek WRITE setFirstDayOfWeek NOTIFY calFirstDayofWeekChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(VerticalHeaderFormat verticalHeaderFormat READ verticalHeaderFormat WRITE setVerticalHeaderFormat)
 
 public:
     // As QCalendarWidget's: NoSelection browses months (which moves the selected date, see the
@@ -238,6 +241,31 @@ public:
     // "Minimum Calendar Date Setting Reached." (or "Maximum ..."), which is the default.
     bool calQuietLimit() const { return Get("calQuietLimit").ToBool(); }
     bool setCalQuietLimit(bool value) { return Set("calQuietLimit", Variant(value)); }
+
+    // ---- Marked days and week numbers, with QCalendarWidget's names and meaning ----
+    // A day's look merges its weekday's format with its date's over it, drawn over its class
+    // colours: a neighbouring month's day keeps its grey text, the selected day its selected
+    // back colour (its text takes the format's colour where that stays readable on it), today
+    // stays bold. A format keeps the foreground and background colours, bold (a weight of
+    // DemiBold or more), italic, underline and the tool tip, which shows on hover and follows the
+    // date for a screen reader; no weekday has a format of its own at first (the weekends'
+    // colours are calCurrentMonthWeekendsBackColor and -ForeColor). A date outside 1 January 100
+    // .. 31 December 9999 is refused: nothing changes, propertyRefused("dateTextFormat", 380, ...).
+    enum VerticalHeaderFormat { NoVerticalHeader, ISOWeekNumbers };
+    Q_ENUM(VerticalHeaderFormat)
+    // ISOWeekNumbers shows a first column with the ISO 8601 week of each row (the week of the
+    // row's Thursday, whatever the first day of the week).
+    VerticalHeaderFormat verticalHeaderFormat() const;
+    void setVerticalHeaderFormat(VerticalHeaderFormat format);
+    // Every date with a format of its own.
+    QMap<QDate, QTextCharFormat> dateTextFormat() const;
+    // The date's own format (without its weekday's); an empty one when it has none.
+    QTextCharFormat dateTextFormat(QDate date) const;
+    // A null date clears the formats of all dates; otherwise the date keeps `format`, also an
+    // empty one, in place of what it had.
+    void setDateTextFormat(QDate date, const QTextCharFormat& format);
+    QTextCharFormat weekdayTextFormat(Qt::DayOfWeek dayOfWeek) const;
+    void setWeekdayTextFormat(Qt::DayOfWeek dayOfWeek, const QTextCharFormat& format);
 
 public slots:
     // Refills the grid and raises the change events that are due.

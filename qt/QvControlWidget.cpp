@@ -74,6 +74,17 @@ bool QvControlWidget::Refuse(std::string_view name, const ControlError& error) {
     return false;
 }
 
+bool QvControlWidget::Apply(std::string_view name, const std::function<void()>& change) {
+    try {
+        change();
+        return true;
+    } catch (const ControlError& e) {
+        return Refuse(name, e);
+    } catch (const std::bad_alloc&) {
+        return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
+    }
+}
+
 QDate QvControlWidget::DateOf(std::string_view name) const { return ToQDate(Get(name).ToDate()); }
 
 bool QvControlWidget::SetDate(std::string_view name, QDate date) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QVariantList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -70,6 +71,9 @@ protected:
     // Writes by name; false (after propertyRefused) when the control refuses.
     bool Set(std::string_view name, const Variant& value);
     bool Refuse(std::string_view name, const ControlError& error);
+    // Runs a change that is no property write of the table (marked days); whatever it throws is
+    // refused under `name` as a write would be.
+    bool Apply(std::string_view name, const std::function<void()>& change);
 
     QDate DateOf(std::string_view name) const;
     // A null or out-of-range QDate is no date: refused with 380 like any invalid value.

@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "DemoMarks.h"
 #include "formfile/FormFile.h"
 #include "host/ControlError.h"
 #include "qt/dialogs/QtPropertyPagesDialog.h"
@@ -88,6 +89,11 @@ DemoWindow::DemoWindow(QtHost& host) : host_(host) {
     properties->addAction("&Button Property Pages...", this, [this] {
         if (Control* c = FirstButton()) ShowPropertyPages(*c);
     });
+    QMenu* view = menuBar()->addMenu("&View");
+    markDays_ = view->addAction("&Mark Holidays and Appointments", this, [this](bool on) { MarkDays(on); });
+    markDays_->setCheckable(true);
+    weekNumbers_ = view->addAction("&Week Numbers", this, [this](bool on) { ShowWeekNumbers(on); });
+    weekNumbers_->setCheckable(true);
     qApp->installEventFilter(this);
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About VemoCalendar...", this, [this] { host_.About().ShowModal(); });
@@ -144,6 +150,25 @@ bool DemoWindow::PressFirstButton() {
     QApplication::sendEvent(&button, &press);
     QApplication::sendEvent(&button, &release);
     return button.popupOpen();
+}
+
+void DemoWindow::MarkDays(bool on) {
+    markDays_->setChecked(on);
+    auto mark = [on](auto& widget) {
+        widget.setDateTextFormat(QDate(), QTextCharFormat());
+        if (!on) return;
+        const QMap<QDate, QTextCharFormat> marks = DemoMarks(widget.calValue().year());
+        for (auto it = marks.begin(); it != marks.end(); ++it) widget.setDateTextFormat(it.key(), it.value());
+    };
+    for (QvCalendarWidget* calendar : calendars_) mark(*calendar);
+    for (QvCalButtonWidget* button : buttons_) mark(*button);
+}
+
+void DemoWindow::ShowWeekNumbers(bool on) {
+    weekNumbers_->setChecked(on);
+    const auto format = on ? QvCalendarWidget::ISOWeekNumbers : QvCalendarWidget::NoVerticalHeader;
+    for (QvCalendarWidget* calendar : calendars_) calendar->setVerticalHeaderFormat(format);
+    for (QvCalButtonWidget* button : buttons_) button->setVerticalHeaderFormat(format);
 }
 
 Control* DemoWindow::FirstCalendar() const { return calendars_.empty() ? nullptr : &calendars_.front()->control(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAction>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QString>
@@ -30,6 +31,10 @@ public:
     Control* FirstButton() const;
     // Opens the Property Pages dialog for a control of the form, modally.
     void ShowPropertyPages(Control& control);
+    // View menu: the demo's marked days (see DemoMarks) and ISO week numbers, on every calendar
+    // and every drop-down button's pop-up of the form.
+    void MarkDays(bool on);
+    void ShowWeekNumbers(bool on);
 
 protected:
     // Ctrl + double-click on a control opens its property pages (a plain double-click on a day
@@ -55,6 +60,8 @@ private:
     std::vector<QvCalendarWidget*> calendars_;
     std::vector<QvCalButtonWidget*> buttons_;
     QString path_;
+    QAction* markDays_ = nullptr;
+    QAction* weekNumbers_ = nullptr;
     QString lastEvent_;
     int repeats_ = 0;
 };

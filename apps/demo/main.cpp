@@ -1,6 +1,6 @@
 // The VemoCalendar demo: a form with a calendar, a drop-down calendar button and an event log.
 //   vemodemo [--today YYYY-MM-DD] [--locale NAME] [--open FORM.json] [--save FORM.json]
-//            [--press] [--pages NAME] [--screenshot FILE.png]
+//            [--press] [--pages NAME] [--marks] [--week-numbers] [--screenshot FILE.png]
 // With --screenshot (or when there is no display) the form is rendered off screen to a PNG;
 // --press (or --open-popup) presses the first drop-down button first, so its calendar is open;
 // --pages opens the Property Pages dialog at page NAME (pagQvCalendar for the calendar,
@@ -70,7 +70,9 @@ int main(int argc, char** argv) {
                              "Open the Property Pages dialog at this page: pagQvCalendar (the calendar's), "
                              "pagQvCalButton or button:NAME (the drop-down button's).",
                              "name");
-    parser.addOptions({today, locale, open, save, screenshot, press, pages});
+    QCommandLineOption marks("marks", "Mark holidays and appointments (View > Mark Holidays and Appointments).");
+    QCommandLineOption weekNumbers("week-numbers", "Show ISO week numbers (View > Week Numbers).");
+    parser.addOptions({today, locale, open, save, screenshot, press, pages, marks, weekNumbers});
     parser.process(app);
 
     QtHost& host = QtHost::ForApplication();
@@ -99,6 +101,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemodemo: cannot open %s: %s\n", qPrintable(parser.value(open)), reason.c_str());
         return 1;
     }
+    if (parser.isSet(marks)) window.MarkDays(true);
+    if (parser.isSet(weekNumbers)) window.ShowWeekNumbers(true);
     if (parser.isSet(save) && !window.SaveForm(parser.value(save))) return 1;
     window.resize(800, 380);
 

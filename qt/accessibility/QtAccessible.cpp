@@ -120,6 +120,7 @@ public:
         if (!node_) return QAccessible::NoRole;
         if (Is(*node_, "pnlCalNum")) return QAccessible::ListItem;
         if (Is(*node_, "pnlCalDay")) return QAccessible::ColumnHeader;
+        if (Is(*node_, "pnlCalWeek")) return QAccessible::RowHeader;
         if (dynamic_cast<QtCommandButton*>(node_))
             return ControlOf<QvCalButton>(*node_) ? QAccessible::ButtonDropDown : QAccessible::Button;
         return QAccessible::StaticText;
@@ -176,7 +177,11 @@ private:
     QString Name() const {
         if (Is(*node_, "pnlCalNum")) {
             const QDate date = CellDate(*node_);
-            if (date.isValid()) return LongDate(*node_, date);
+            // A marked day says why it is marked, after its date.
+            const QString why = ToQString(node_->toolTip_);
+            if (date.isValid()) return LongDate(*node_, date) + (why.isEmpty() ? QString() : ", " + why);
+        } else if (Is(*node_, "pnlCalWeek")) {
+            return QStringLiteral("Week ") + ToQString(dynamic_cast<const Panel&>(node_->AsWidget()).Caption());
         } else if (Is(*node_, "pnlCalDay")) {
             // The weekday of the column, from the first row's date.
             if (QtNode* cell = Find(*node_, "pnlCalNum", node_->index_)) {
@@ -377,6 +382,7 @@ protected:
         add("cbxMonth", -1);
         add("txtYear", -1);
         for (int i = 1; i <= 7; ++i) add("pnlCalDay", i);
+        for (int r = 1; r <= 6; ++r) add("pnlCalWeek", r);
         for (int k = 1; k <= 42; ++k) add("pnlCalNum", k);
         if (Notice().Shown()) children.push_back(&Notice());
         return children;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -107,6 +108,9 @@ public:
     bool MouseMove(QMouseEvent& event);
     bool MouseRelease(QMouseEvent& event);
     void Leave();
+    // Shows the tool tip of the windowless child under the help event's point; false when that
+    // child has none, so the widget's own (if any) shows.
+    bool ToolTip(QHelpEvent& event);
     bool KeyPress(QKeyEvent& event);
     bool KeyRelease(QKeyEvent& event);
     // Focus arriving by Tab goes to the first windowless child that takes it.
@@ -195,6 +199,7 @@ protected:
 private:
     bool Deliver(QEvent* event) {
         if (event->type() == QEvent::Show) layer_.HostShown();
+        if (event->type() == QEvent::ToolTip && layer_.ToolTip(*static_cast<QHelpEvent*>(event))) return true;
         // A windowless widget that takes Tab hears a plain Tab as a key; other Tabs move the focus.
         if (event->type() == QEvent::KeyPress && layer_.TakesPlainTab()) {
             auto* key = static_cast<QKeyEvent*>(event);

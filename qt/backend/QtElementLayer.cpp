@@ -1,3 +1,4 @@
+#include <QToolTip>
 #include <algorithm>
 
 #include "qt/backend/QtConvert.h"
@@ -195,6 +196,14 @@ bool ElementLayer::MouseRelease(QMouseEvent& event) {
 }
 
 void ElementLayer::Leave() { UpdateCursor(nullptr); }
+
+bool ElementLayer::ToolTip(QHelpEvent& event) {
+    QtNode* node = HitTest(event.pos());
+    if (!node || node->toolTip_.empty()) return false;
+    // Shown for as long as the mouse stays within the child.
+    QToolTip::showText(event.globalPos(), ToQString(node->toolTip_), &widget_, node->PixelRect());
+    return true;
+}
 
 bool ElementLayer::WantsTab() const { return focus_ && focus_->ShownInHost() && focus_->EnabledInHost(); }
 

@@ -197,6 +197,12 @@ void QtNode::AdoptWindow(QWidget& widget) {
     widget.setGeometry(rect_);
     widget.setEnabled(EnabledInHost());
     widget.setVisible(ShownInHost());
+    if (!toolTip_.empty()) widget.setToolTip(ToQString(toolTip_));
+}
+
+void QtNode::NodeSetToolTip(const std::string& text) {
+    toolTip_ = text;
+    if (window_) window_->setToolTip(ToQString(text));
 }
 
 ElementLayer* QtNode::HolderLayer() const {

@@ -93,6 +93,7 @@ public:
     void NodeSetEnabled(bool enabled);
     void NodeSetFocus();
     void NodeBringToFront();
+    void NodeSetToolTip(const std::string& text);
     void RemoveChild(QtNode& child);
 
     const std::string name_;
@@ -101,6 +102,7 @@ public:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true, enabled_ = true;
     std::string tag_;
+    std::string toolTip_;  // a windowless node's is shown by its layer, a real one's by its QWidget
 
     // Recomputes the rectangle (after a move of this node or of a windowless ancestor).
     void Reposition();
@@ -165,6 +167,8 @@ public:
         tag_ = tag;
         if (QtNodeObserver* observer = CurrentQtNodeObserver()) observer->TagChanged(*this, old);
     }
+    const std::string& ToolTip() const override { return toolTip_; }
+    void SetToolTip(const std::string& text) override { NodeSetToolTip(text); }
     void SetFocus() override { NodeSetFocus(); }
     bool TakesTab() const override { return takesTab_; }
     void SetTakesTab(bool takesTab) override { takesTab_ = takesTab; }
