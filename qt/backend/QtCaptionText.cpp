@@ -78,7 +78,10 @@ void CaptionText::Draw(QPainter& painter, CaptionLayouts& layouts, const std::st
         painter.save();
         painter.setClipRect(at, Qt::IntersectClip);
     }
-    painter.drawStaticText(QPointF(at.topLeft()) + at_, layout_->glyphs);
+    // QStaticText draws an underline or a strike-out away from its glyphs once the painter is
+    // translated, so decorated text is drawn as drawText draws it.
+    if (painter.font().underline() || painter.font().strikeOut()) painter.drawText(at, flags, layout_->glyphs.text());
+    else painter.drawStaticText(QPointF(at.topLeft()) + at_, layout_->glyphs);
     if (overflows_) painter.restore();
 }
 

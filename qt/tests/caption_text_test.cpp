@@ -37,27 +37,34 @@ const Case kCases[] = {
     {"shifted copy", "Wed", QRect(10, 5, 36, 18), QPoint(1, 1)},
 };
 
+// Also underlined, on a translated painter as a layer paints its cells (the decoration must stay
+// under the glyphs).
 TEST(CaptionText, DrawsTheSamePixelsAsDrawTextForEveryAlignment) {
     CaptionLayouts layouts;
-    QFont font("Arial");
-    font.setPointSizeF(8.25);
-    const QtFontRef shared = std::make_shared<const QtFont>(QtFont{FontObject(), font});
-    for (const Case& c : kCases) {
-        for (int flags : kFlags) {
-            QImage expected = Blank(), actual = Blank();
-            {
-                QPainter p(&expected);
-                p.setFont(font);
-                p.drawText(c.box.translated(c.offset), flags | Qt::TextSingleLine, c.text);
+    for (bool underline : {false, true}) {
+        QFont font("Arial");
+        font.setPointSizeF(8.25);
+        font.setUnderline(underline);
+        const QtFontRef shared = std::make_shared<const QtFont>(QtFont{FontObject(), font});
+        for (const Case& c : kCases) {
+            for (int flags : kFlags) {
+                QImage expected = Blank(), actual = Blank();
+                {
+                    QPainter p(&expected);
+                    p.translate(3, 2);
+                    p.setFont(font);
+                    p.drawText(c.box.translated(c.offset), flags | Qt::TextSingleLine, c.text);
+                }
+                CaptionText caption;
+                for (int round = 0; round < 2; ++round) {  // laid out, then drawn from the cache
+                    actual = Blank();
+                    QPainter p(&actual);
+                    p.translate(3, 2);
+                    p.setFont(font);
+                    caption.Draw(p, layouts, c.text, shared, c.box, flags | Qt::TextSingleLine, c.offset);
+                }
+                EXPECT_EQ(actual, expected) << c.what << ", flags " << flags << (underline ? ", underlined" : "");
             }
-            CaptionText caption;
-            for (int round = 0; round < 2; ++round) {  // laid out, then drawn from the cache
-                actual = Blank();
-                QPainter p(&actual);
-                p.setFont(font);
-                caption.Draw(p, layouts, c.text, shared, c.box, flags | Qt::TextSingleLine, c.offset);
-            }
-            EXPECT_EQ(actual, expected) << c.what << ", flags " << flags;
         }
     }
 }
