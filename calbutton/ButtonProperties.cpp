@@ -109,8 +109,13 @@ void QvCalButton::SetProperty(std::string_view name, const Variant& value) {
         return;
     }
     if (!Forwards(name)) ThrowNotSupported();
+    const Date min = QvCalendar1_->calMinDate(), max = QvCalendar1_->calMaxDate();
     QvCalendar1_->SetProperty(name, value);
     site_.PropertyChanged(name);
+    // A range end set past the other pulls it along; the calendar's own notice of that stays
+    // inside the button, so the host hears it from here.
+    if (name == "calMaxDate" && QvCalendar1_->calMinDate() != min) site_.PropertyChanged("calMinDate");
+    if (name == "calMinDate" && QvCalendar1_->calMaxDate() != max) site_.PropertyChanged("calMaxDate");
 }
 
 }  // namespace VemoCalendar

@@ -199,9 +199,9 @@ void ElementLayer::Leave() { UpdateCursor(nullptr); }
 
 bool ElementLayer::ToolTip(QHelpEvent& event) {
     QtNode* node = HitTest(event.pos());
-    if (!node || node->toolTip_.empty()) return false;
+    if (!node || node->ToolTipText().empty()) return false;
     // Shown for as long as the mouse stays within the child.
-    QToolTip::showText(event.globalPos(), ToQString(node->toolTip_), &widget_, node->PixelRect());
+    QToolTip::showText(event.globalPos(), ToQString(node->ToolTipText()), &widget_, node->PixelRect());
     return true;
 }
 

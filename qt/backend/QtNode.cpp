@@ -197,11 +197,17 @@ void QtNode::AdoptWindow(QWidget& widget) {
     widget.setGeometry(rect_);
     widget.setEnabled(EnabledInHost());
     widget.setVisible(ShownInHost());
-    if (!toolTip_.empty()) widget.setToolTip(ToQString(toolTip_));
+    if (toolTip_) widget.setToolTip(ToQString(*toolTip_));
+}
+
+const std::string& QtNode::ToolTipText() const {
+    static const std::string none;
+    return toolTip_ ? *toolTip_ : none;
 }
 
 void QtNode::NodeSetToolTip(const std::string& text) {
-    toolTip_ = text;
+    if (text.empty()) toolTip_.reset();
+    else toolTip_ = std::make_unique<std::string>(text);
     if (window_) window_->setToolTip(ToQString(text));
 }
 

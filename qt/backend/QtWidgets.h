@@ -102,7 +102,10 @@ public:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true, enabled_ = true;
     std::string tag_;
-    std::string toolTip_;  // a windowless node's is shown by its layer, a real one's by its QWidget
+    // A windowless node's is shown by its layer, a real one's by its QWidget. Few nodes have one,
+    // so it is held only once set.
+    std::unique_ptr<std::string> toolTip_;
+    const std::string& ToolTipText() const;
 
     // Recomputes the rectangle (after a move of this node or of a windowless ancestor).
     void Reposition();
@@ -167,7 +170,7 @@ public:
         tag_ = tag;
         if (QtNodeObserver* observer = CurrentQtNodeObserver()) observer->TagChanged(*this, old);
     }
-    const std::string& ToolTip() const override { return toolTip_; }
+    const std::string& ToolTip() const override { return ToolTipText(); }
     void SetToolTip(const std::string& text) override { NodeSetToolTip(text); }
     void SetFocus() override { NodeSetFocus(); }
     bool TakesTab() const override { return takesTab_; }

@@ -29,6 +29,10 @@ TEST_F(QtCalButtonTest, CalendarWidgetIsThePopUpAndTheRangeHoldsItsDays) {
     QTest::mouseClick(&CalendarPicture(), Qt::LeftButton, {}, CalendarNode("pnlCalNum", k).PixelRect().center());
     EXPECT_EQ(button_->date(), QDate(1997, 6, 8));
     EXPECT_EQ(button_->property("calMaxDate").toDate(), QDate(1997, 6, 8));
+    QSignalSpy maxima(button_, &QvCalButtonWidget::calMaxDateChanged);
+    EXPECT_TRUE(button_->setMinimumDate(QDate(1997, 6, 12)));
+    EXPECT_EQ(button_->maximumDate(), QDate(1997, 6, 12));
+    EXPECT_EQ(maxima.count(), 1) << "the end pulled along is announced";
 }
 
 TEST_F(QtCalButtonTest, AReadOnlyButtonKeepsItsPopUpShutAndItsDate) {
