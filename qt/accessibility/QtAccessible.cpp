@@ -178,7 +178,7 @@ private:
         if (Is(*node_, "pnlCalNum")) {
             const QDate date = CellDate(*node_);
             // A marked day says why it is marked, after its date.
-            const QString why = ToQString(node_->ToolTipText());
+            const QString why = node_->ShownToolTip();
             if (date.isValid()) return LongDate(*node_, date) + (why.isEmpty() ? QString() : ", " + why);
         } else if (Is(*node_, "pnlCalWeek")) {
             return QStringLiteral("Week ") + ToQString(dynamic_cast<const Panel&>(node_->AsWidget()).Caption());

@@ -8,18 +8,21 @@
 
 namespace VemoCalendar {
 
+size_t BytesOfCodePoints(const std::string& text, size_t codePoints) {
+    if (text.size() <= codePoints) return text.size();
+    size_t seen = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && seen++ == codePoints) return i;
+    }
+    return text.size();
+}
+
 size_t ShownBytes(const std::string& text, int boxWidth) {
     // A glyph narrower than a pixel is rare (combining marks ride on wider ones): what lies past
     // this many is never seen, and shaping a huge text (with font fallback for mixed scripts)
     // would make one paint cost many times what the box can show.
-    const size_t shownCodePoints = 32 + static_cast<size_t>(std::max(boxWidth, 0));
-    if (text.size() <= shownCodePoints) return text.size();
-    size_t codePoints = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (starts && codePoints++ == shownCodePoints) return i;
-    }
-    return text.size();
+    return BytesOfCodePoints(text, 32 + static_cast<size_t>(std::max(boxWidth, 0)));
 }
 
 std::shared_ptr<const LaidOutText> CaptionLayouts::Get(QPainter& painter, const std::string& text) {

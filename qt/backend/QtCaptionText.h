@@ -15,6 +15,8 @@
 
 namespace VemoCalendar {
 
+// The bytes of the first `codePoints` code points of `text` (UTF-8): all of it when it has no more.
+size_t BytesOfCodePoints(const std::string& text, size_t codePoints);
 // How much of `text` (UTF-8) a box `boxWidth` pixels wide can show: all of it, or the bytes of
 // its first code points when there are many more than could ever fit.
 size_t ShownBytes(const std::string& text, int boxWidth);

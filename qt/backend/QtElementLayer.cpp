@@ -201,7 +201,7 @@ bool ElementLayer::ToolTip(QHelpEvent& event) {
     QtNode* node = HitTest(event.pos());
     if (!node || node->ToolTipText().empty()) return false;
     // Shown for as long as the mouse stays within the child.
-    QToolTip::showText(event.globalPos(), ToQString(node->ToolTipText()), &widget_, node->PixelRect());
+    QToolTip::showText(event.globalPos(), node->ShownToolTip(), &widget_, node->PixelRect());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "qt/backend/QtCaptionText.h"
 #include "qt/backend/QtConvert.h"
 #include "qt/backend/QtHost.h"
 #include "qt/backend/QtNodeObserver.h"
@@ -197,7 +198,14 @@ void QtNode::AdoptWindow(QWidget& widget) {
     widget.setGeometry(rect_);
     widget.setEnabled(EnabledInHost());
     widget.setVisible(ShownInHost());
-    if (toolTip_) widget.setToolTip(ToQString(*toolTip_));
+    if (toolTip_) widget.setToolTip(ShownToolTip());
+}
+
+QString QtNode::ShownToolTip() const {
+    constexpr size_t kShownCharacters = 1000;
+    const std::string& tip = ToolTipText();
+    const size_t shown = BytesOfCodePoints(tip, kShownCharacters);
+    return shown == tip.size() ? ToQString(tip) : ToQString(tip.substr(0, shown)) + QChar(0x2026);
 }
 
 const std::string& QtNode::ToolTipText() const {
@@ -208,7 +216,7 @@ const std::string& QtNode::ToolTipText() const {
 void QtNode::NodeSetToolTip(const std::string& text) {
     if (text.empty()) toolTip_.reset();
     else toolTip_ = std::make_unique<std::string>(text);
-    if (window_) window_->setToolTip(ToQString(text));
+    if (window_) window_->setToolTip(ShownToolTip());
 }
 
 ElementLayer* QtNode::HolderLayer() const {

@@ -106,6 +106,10 @@ public:
     // so it is held only once set.
     std::unique_ptr<std::string> toolTip_;
     const std::string& ToolTipText() const;
+    // The tip as a tool tip shows it and a reader hears it: whole, or its first thousand
+    // characters and an ellipsis (laying out a huge text would stall the pop-up). The stored
+    // text stays whole.
+    QString ShownToolTip() const;
 
     // Recomputes the rectangle (after a move of this node or of a windowless ancestor).
     void Reposition();

@@ -68,6 +68,17 @@ TEST_F(QtMarkedDaysTest, HoverOverAMarkedDayShowsItsToolTip) {
     EXPECT_FALSE(overPlain.isAccepted()) << "an unmarked day shows no tip of its own";
 }
 
+// A huge tip is kept whole but shown and read as its first thousand characters.
+TEST_F(QtMarkedDaysTest, AHugeToolTipIsShownCutAndKeptWhole) {
+    const QString huge(1'000'000, QChar(u'\u00e9'));
+    calendar_->setDateTextFormat(QDate(1997, 6, 5), Format({}, {}, huge));
+    const QPoint centre = CellRect(5).center();
+    QHelpEvent over(QEvent::ToolTip, centre, Surface().mapToGlobal(centre));
+    QApplication::sendEvent(&Surface(), &over);
+    EXPECT_EQ(QToolTip::text(), huge.left(1000) + QChar(0x2026));
+    EXPECT_EQ(calendar_->dateTextFormat(QDate(1997, 6, 5)).toolTip(), huge);
+}
+
 // December 2026 with Sunday first: Friday 25 December is row 3, column 5, in ISO week 52.
 TEST_F(QtMarkedDaysTest, AScreenReaderHearsTheMarkWithTheDateAndTheWeeksAsRowHeaders) {
     calendar_->setCalValue(QDate(2026, 12, 9));
