@@ -19,9 +19,8 @@ constexpr char kWeekNumbersKey[] = "calShowWeekNumbers";
 // bag does not hold is not asked for.
 template <class Convert>
 auto ReadKey(PropertyBag& bag, const char* key, const Variant& defaultValue, Convert convert) {
-    const Variant stored = bag.HoldsProperty(key) ? bag.ReadProperty(key, defaultValue) : defaultValue;
     try {
-        return convert(stored);
+        return convert(ReadIfPresent(bag, key).value_or(defaultValue));
     } catch (const ControlError& e) {
         throw ControlError(e.number, e.description + " in property '" + key + "'");
     }

@@ -63,22 +63,6 @@ bool QvCalButtonWidget::popupOpen() const {
     return calendar && calendar->Visible();
 }
 
-bool QvCalButtonWidget::setMinimumDate(QDate date) {
-    if (!date.isValid()) return false;
-    return SetDate("calMinDate", std::clamp(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
-}
-
-bool QvCalButtonWidget::setMaximumDate(QDate date) {
-    if (!date.isValid()) return false;
-    return SetDate("calMaxDate", std::clamp(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
-}
-
-bool QvCalButtonWidget::setDateRange(QDate min, QDate max) {
-    if (!min.isValid() || !max.isValid()) return false;
-    if (max < min) std::swap(min, max);
-    return setMinimumDate(min) && setMaximumDate(max);
-}
-
 bool QvCalButtonWidget::setBevelWidth(int value) {
     // A width past 16 bits is refused as the control refuses any bad value, not cut short.
     if (value < INT16_MIN || value > INT16_MAX) {

@@ -125,10 +125,10 @@ public:
     // The pop-up calendar's date range, as QDateEdit's: null dates ignored, a date beyond the
     // year limits taken at the limit, the date moved to the nearer end when outside it.
     QDate minimumDate() const { return DateOf("calMinDate"); }
-    bool setMinimumDate(QDate date);
+    bool setMinimumDate(QDate date) { return SetRangeEnd("calMinDate", date); }
     QDate maximumDate() const { return DateOf("calMaxDate"); }
-    bool setMaximumDate(QDate date);
-    bool setDateRange(QDate min, QDate max);
+    bool setMaximumDate(QDate date) { return SetRangeEnd("calMaxDate", date); }
+    bool setDateRange(QDate min, QDate max) { return SetRange(min, max); }
     // The pop-up calendar's selection mode and quiet limit (limitReached instead of the modal
     // message), as QvCalendarWidget's.
     QvCalendarWidget::SelectionMode calSelectionMode() const {

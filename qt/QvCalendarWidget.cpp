@@ -81,34 +81,9 @@ QSize QvCalendarWidget::sizeHint() const {
     return QSize(280, 200).grownBy(contentsMargins()).expandedTo(minimumSizeHint());
 }
 
-namespace {
-
-QDate Clamped(QDate date, QDate low, QDate high) { return std::clamp(date, low, high); }
-
-}  // namespace
-
 bool QvCalendarWidget::setSelectedDate(QDate date) {
     if (!date.isValid()) return false;
-    return setCalValue(Clamped(date, minimumDate(), maximumDate()));
-}
-
-// The year limits bound the range as QDate's own range bounds QCalendarWidget's.
-bool QvCalendarWidget::setMinimumDate(QDate date) {
-    if (!date.isValid()) return false;
-    return SetDate("calMinDate", Clamped(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
-}
-
-bool QvCalendarWidget::setMaximumDate(QDate date) {
-    if (!date.isValid()) return false;
-    return SetDate("calMaxDate", Clamped(date, QDate(calMinYear(), 1, 1), QDate(calMaxYear(), 12, 31)));
-}
-
-// The minimum first: it can move the selected date up to it, after which the maximum (not
-// below the minimum) leaves it there; so the date moves, and is announced, at most once.
-bool QvCalendarWidget::setDateRange(QDate min, QDate max) {
-    if (!min.isValid() || !max.isValid()) return false;
-    if (max < min) std::swap(min, max);
-    return setMinimumDate(min) && setMaximumDate(max);
+    return setCalValue(std::clamp(date, minimumDate(), maximumDate()));
 }
 
 // Qt counts Monday = 1 .. Sunday = 7, the control Sunday = 1 .. Saturday = 7.

@@ -224,11 +224,11 @@ public:
     // year limits is taken at the limit. A minimum after the maximum moves the maximum (and the
     // other way round); a selected date outside the new range moves to its nearer end.
     QDate minimumDate() const { return DateOf("calMinDate"); }
-    bool setMinimumDate(QDate date);
+    bool setMinimumDate(QDate date) { return SetRangeEnd("calMinDate", date); }
     QDate maximumDate() const { return DateOf("calMaxDate"); }
-    bool setMaximumDate(QDate date);
+    bool setMaximumDate(QDate date) { return SetRangeEnd("calMaxDate", date); }
     // Both ends at once (swapped when max is before min); ignored when either is null.
-    bool setDateRange(QDate min, QDate max);
+    bool setDateRange(QDate min, QDate max) { return SetRange(min, max); }
     // The weekday of the first column (calFirstDayofWeek, Sunday by default).
     Qt::DayOfWeek firstDayOfWeek() const;
     bool setFirstDayOfWeek(Qt::DayOfWeek day);

@@ -5,6 +5,7 @@
 #include <new>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <algorithm>
 #include <cmath>
 
 #include "qt/accessibility/QtAccessible.h"
@@ -53,16 +54,7 @@ Variant QvControlWidget::Get(std::string_view name) const { return AttachedContr
 
 template <class MakeValue>
 bool QvControlWidget::SetFrom(std::string_view name, MakeValue&& make) {
-    try {
-        AttachedControl().SetProperty(name, make());
-        return true;
-    } catch (const ControlError& e) {
-        return Refuse(name, e);
-    } catch (const std::bad_alloc&) {
-        return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
-    } catch (const std::exception& e) {
-        return Refuse(name, ControlError(kErrInternal, std::string("Internal error: ") + e.what()));
-    }
+    return Apply(name, [&] { AttachedControl().SetProperty(name, make()); });
 }
 
 bool QvControlWidget::Set(std::string_view name, const Variant& value) {
@@ -82,6 +74,8 @@ bool QvControlWidget::Apply(std::string_view name, const std::function<void()>& 
         return Refuse(name, e);
     } catch (const std::bad_alloc&) {
         return Refuse(name, ControlError(kErrOutOfMemory, "Out of memory"));
+    } catch (const std::exception& e) {
+        return Refuse(name, ControlError(kErrInternal, std::string("Internal error: ") + e.what()));
     }
 }
 
@@ -172,6 +166,18 @@ void QvControlWidget::CheckValue() {
     d_->announcedValue = value;
     EmitNotify("calValue");
     ValueAnnounced(ToQDate(value));
+}
+
+bool QvControlWidget::SetRangeEnd(std::string_view name, QDate date) {
+    if (!date.isValid()) return false;
+    const QDate first(Get("calMinYear").ToInt32(), 1, 1), last(Get("calMaxYear").ToInt32(), 12, 31);
+    return SetDate(name, std::clamp(date, first, last));
+}
+
+bool QvControlWidget::SetRange(QDate min, QDate max) {
+    if (!min.isValid() || !max.isValid()) return false;
+    if (max < min) std::swap(min, max);
+    return SetRangeEnd("calMinDate", min) && SetRangeEnd("calMaxDate", max);
 }
 
 // Qt's enabled state is the outer one: disabling the widget also gives the control its disabled

@@ -89,6 +89,12 @@ protected:
     QColor ColorOf(std::string_view name) const;
     // An invalid QColor() is no colour: refused with 380 like a null date.
     bool SetColor(std::string_view name, const QColor& color);
+    // QCalendarWidget's range ends: a null date is ignored (false), a date beyond the year limits
+    // is taken at the limit. The range sets the minimum first: it can move the selected date up
+    // to it, after which the maximum (not below the minimum) leaves it there, so the date moves,
+    // and is announced, at most once; swapped ends are put in order.
+    bool SetRangeEnd(std::string_view name, QDate date);
+    bool SetRange(QDate min, QDate max);
     QString TextOf(std::string_view name) const;
     bool SetText(std::string_view name, const QString& text);
     bool SetInt32(std::string_view name, int value) { return Set(name, Variant(static_cast<int32_t>(value))); }
